@@ -1,0 +1,14 @@
+// CGreekNormalizer: the key folding of Greek (Windows-1253). Lowers Latin
+// and Greek capitals and maps the accented capitals to their small forms;
+// MakeLemma is the default one.
+#ifndef LEMMATIZER_DICTIONARY_GREEK_NORMALIZER_H_
+#define LEMMATIZER_DICTIONARY_GREEK_NORMALIZER_H_
+
+#include "dictionary/word_normalizer.h"
+
+class CGreekNormalizer : public CWordNormalizer {
+ public:
+  bool Normalize(const char* word, char* key, size_t capacity) override;
+};
+
+#endif  // LEMMATIZER_DICTIONARY_GREEK_NORMALIZER_H_

@@ -1,0 +1,89 @@
+// CLemmatizer: the main dictionary of one language and its lookup.
+//
+// The object reads its trie file ("<code>-cwd.hsq", see hsq_format.h) whole
+// into two flat arrays at construction, and raises (as a text pointer) when
+// the file cannot be read: "couldn't get size of file : %s",
+// "couldn't open file : %s", "read error from file : %s ". A constructed
+// object is loaded and never changes; FindLemmas only writes scratch state,
+// so one object serves one lookup at a time.
+//
+// FindLemmas normalizes the word into the key "#" + normalized word, walks
+// the trie from the key's end, and for every result cuts the key, lets the
+// language's lemcode handler rebuild the lemma and lets the normalizer give
+// it its output form. A malformed trie never makes the walk read outside its
+// arrays: such a walk ends without a reading.
+#ifndef LEMMATIZER_DICTIONARY_LEMMATIZER_H_
+#define LEMMATIZER_DICTIONARY_LEMMATIZER_H_
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dictionary/hsq_format.h"
+#include "dictionary/word_normalizer.h"
+#include "rules/lemcode_handler.h"
+
+class CLemmatizer {
+ public:
+  // Size of the key and stem work buffers of a lookup.
+  static constexpr int kWorkBufferSize = 1024;
+
+  // Loads `path` with the default normalizer.
+  CLemmatizer(const char* path, LemcodeHandler handler, intptr_t handlerArg);
+  CLemmatizer(const CLemmatizer&) = delete;
+  CLemmatizer& operator=(const CLemmatizer&) = delete;
+  virtual ~CLemmatizer();
+
+  // Empties both lists and fills them with every reading of `word`, in trie
+  // order. Raises "Lemmatizer object is not initialised !" when not loaded,
+  // "GetTagSet: out of bounds : %d" for a stored raw tag above 1849, and
+  // whatever the handler raises. A word whose key does not fit the work
+  // buffer has no reading.
+  void FindLemmas(const char* word, std::vector<std::string>& lemmas, std::vector<int32_t>& tags);
+
+  // The tag number of a stored raw tag: raw + 1, for raw 0..1849.
+  static int32_t GetTagSet(int32_t raw);
+
+  // The size of a file in bytes; raises "couldn't get size of file : %s".
+  static int32_t GetFileSize(const char* path);
+
+  // The whole content of a file; raises "couldn't open file : %s" and
+  // "read error (%d instead of %d bytes) file : %s".
+  static std::vector<char> ReadWholeFile(const char* path);
+
+  bool IsLoaded() const { return m_loaded != 0; }
+  const char* Header() const { return m_header; }
+  int32_t RecordCount() const { return static_cast<int32_t>(m_values.size()); }
+  CWordNormalizer* Normalizer() const { return m_normalizer.get(); }
+  LemcodeHandler Handler() const { return m_handler; }
+  intptr_t HandlerArg() const { return m_handlerArg; }
+
+ protected:
+  // An empty object for subclasses, which then call Load.
+  CLemmatizer();
+
+  // Takes ownership of `normalizer` and reads the trie file; on failure the
+  // object is cleared and the error raised.
+  void Load(const char* path, CWordNormalizer* normalizer, LemcodeHandler handler,
+            intptr_t handlerArg);
+
+  // Releases the path, the arrays and the normalizer; not loaded afterwards.
+  void Clear();
+
+ private:
+  void CollectCandidates(const char* key, int32_t length, std::vector<int32_t>& out) const;
+  static void DecodeResult(int32_t value, int32_t length, std::vector<int32_t>& out);
+
+  std::vector<int32_t> m_candidates;
+  char m_header[lemmatizer::kHsqHeaderSize];
+  std::string m_path;
+  std::vector<int32_t> m_values;
+  std::vector<unsigned char> m_chars;
+  std::unique_ptr<CWordNormalizer> m_normalizer;
+  int32_t m_loaded;
+  LemcodeHandler m_handler;
+  intptr_t m_handlerArg;
+};
+
+#endif  // LEMMATIZER_DICTIONARY_LEMMATIZER_H_

@@ -1,0 +1,128 @@
+#include "platform/codepage.h"
+
+#include <cstdint>
+
+#include "platform/codepage_tables.h"
+
+namespace lemmatizer {
+
+namespace {
+
+const uint16_t* HighHalf(int codePage) {
+  switch (codePage) {
+    case 1250:
+      return kCodePage1250High;
+    case 1251:
+      return kCodePage1251High;
+    case 1252:
+      return kCodePage1252High;
+    case 1253:
+      return kCodePage1253High;
+    default:
+      return nullptr;
+  }
+}
+
+// Decodes one UTF-8 sequence at `pos`; returns false on malformed input.
+bool DecodeUtf8(std::string_view text, size_t& pos, uint32_t& codePoint) {
+  const auto lead = static_cast<unsigned char>(text[pos]);
+  int extra;
+  if (lead < 0x80) {
+    codePoint = lead;
+    extra = 0;
+  } else if ((lead & 0xE0) == 0xC0) {
+    codePoint = lead & 0x1F;
+    extra = 1;
+  } else if ((lead & 0xF0) == 0xE0) {
+    codePoint = lead & 0x0F;
+    extra = 2;
+  } else if ((lead & 0xF8) == 0xF0) {
+    codePoint = lead & 0x07;
+    extra = 3;
+  } else {
+    return false;
+  }
+  if (pos + extra >= text.size() && extra > 0) return false;
+  for (int i = 1; i <= extra; ++i) {
+    const auto next = static_cast<unsigned char>(text[pos + i]);
+    if ((next & 0xC0) != 0x80) return false;
+    codePoint = (codePoint << 6) | (next & 0x3F);
+  }
+  static const uint32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
+  if (codePoint < kMinimum[extra] || codePoint > 0x10FFFF ||
+      (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
+    return false;
+  }
+  pos += extra + 1;
+  return true;
+}
+
+void AppendUtf8(uint32_t codePoint, std::string& out) {
+  if (codePoint < 0x80) {
+    out += static_cast<char>(codePoint);
+  } else if (codePoint < 0x800) {
+    out += static_cast<char>(0xC0 | (codePoint >> 6));
+    out += static_cast<char>(0x80 | (codePoint & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (codePoint >> 12));
+    out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (codePoint & 0x3F));
+  }
+}
+
+}  // namespace
+
+int CodePageForLanguage(std::string_view code) {
+  if (code.size() != 2) return 0;
+  std::string lowered;
+  for (char c : code) lowered += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+  static const char* const k1252[] = {"de", "d4", "en", "e4", "fr", "f4", "es", "s4", "it",
+                                      "i4", "po", "sv", "da", "du", "fi", "ca", "al"};
+  for (const char* c : k1252) {
+    if (lowered == c) return 1252;
+  }
+  if (lowered == "ru" || lowered == "r4" || lowered == "sk" || lowered == "mk") return 1251;
+  if (lowered == "sl") return 1250;
+  if (lowered == "gr") return 1253;
+  return 0;
+}
+
+bool Utf8ToCodePage(std::string_view utf8, int codePage, std::string& out) {
+  out.clear();
+  const uint16_t* high = HighHalf(codePage);
+  if (high == nullptr) return false;
+  size_t pos = 0;
+  while (pos < utf8.size()) {
+    uint32_t codePoint;
+    if (!DecodeUtf8(utf8, pos, codePoint)) return false;
+    if (codePoint < 0x80) {
+      out += static_cast<char>(codePoint);
+      continue;
+    }
+    int byte = -1;
+    for (int i = 0; i < 128; ++i) {
+      if (high[i] == codePoint && codePoint != 0) {
+        byte = 0x80 + i;
+        break;
+      }
+    }
+    if (byte < 0) return false;
+    out += static_cast<char>(byte);
+  }
+  return true;
+}
+
+std::string CodePageToUtf8(std::string_view bytes, int codePage) {
+  const uint16_t* high = HighHalf(codePage);
+  std::string out;
+  out.reserve(bytes.size() * 2);
+  for (char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    uint32_t codePoint = b;
+    if (b >= 0x80 && high != nullptr && high[b - 0x80] != 0) codePoint = high[b - 0x80];
+    AppendUtf8(codePoint, out);
+  }
+  return out;
+}
+
+}  // namespace lemmatizer

@@ -1,0 +1,28 @@
+// Conversion between UTF-8 and the 8-bit Windows code pages that the
+// dictionaries are written in (1250, 1251, 1252, 1253), and the code page of
+// each language code. The library itself works on 8-bit bytes only; these
+// conversions serve the build tools, the command line and the tests.
+#ifndef LEMMATIZER_PLATFORM_CODEPAGE_H_
+#define LEMMATIZER_PLATFORM_CODEPAGE_H_
+
+#include <string>
+#include <string_view>
+
+namespace lemmatizer {
+
+// The code page of a language code ("de", "ru", "gr", ... compared without
+// regard to case), or 0 for a code the library does not know.
+int CodePageForLanguage(std::string_view code);
+
+// Converts UTF-8 text into `codePage`. Returns false when the text is not
+// valid UTF-8 or holds a character that the code page cannot write; `out`
+// then holds the bytes converted before the offending character.
+bool Utf8ToCodePage(std::string_view utf8, int codePage, std::string& out);
+
+// Converts 8-bit text in `codePage` into UTF-8. A byte the code page leaves
+// undefined becomes the code point of the same value (as Latin-1 would).
+std::string CodePageToUtf8(std::string_view bytes, int codePage);
+
+}  // namespace lemmatizer
+
+#endif  // LEMMATIZER_PLATFORM_CODEPAGE_H_
