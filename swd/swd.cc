@@ -1,0 +1,211 @@
+#include "swd/swd.h"
+
+#include <iterator>
+#include <sstream>
+#include <utility>
+
+#include "dictionary/errors.h"
+#include "dictionary/scrambled_file.h"
+#include "dictionary/tag_table.h"
+
+namespace lemmatizer {
+namespace {
+
+// The pieces of `text` between the separators, empty pieces dropped.
+std::vector<std::string> SplitPieces(const std::string& text, const char* separators) {
+  std::vector<std::string> pieces;
+  size_t start = 0;
+  while (start < text.size()) {
+    const size_t end = text.find_first_of(separators, start);
+    const size_t stop = end == std::string::npos ? text.size() : end;
+    if (stop > start) pieces.push_back(text.substr(start, stop - start));
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return pieces;
+}
+
+// The byte folding of the case-insensitive comparison: the Latin-1 small
+// letters become capitals, every other byte stays.
+unsigned char FoldCase(unsigned char c) {
+  if ((c >= 0x61 && c <= 0x7A) || (c >= 0xE0 && c <= 0xF6) || (c >= 0xF8 && c <= 0xFD)) {
+    return static_cast<unsigned char>(c - 0x20);
+  }
+  return c;
+}
+
+// Equality after FoldCase; the end of the shorter string counts as byte 0.
+bool EqualIgnoringCase(const std::string& a, const std::string& b) {
+  const size_t length = a.size() > b.size() ? a.size() : b.size();
+  for (size_t i = 0; i < length; ++i) {
+    const unsigned char x = i < a.size() ? static_cast<unsigned char>(a[i]) : 0;
+    const unsigned char y = i < b.size() ? static_cast<unsigned char>(b[i]) : 0;
+    if (FoldCase(x) != FoldCase(y)) return false;
+  }
+  return true;
+}
+
+bool IsRussianCode(const std::string& code) {
+  return code == "ru" || code == "RU" || code == "Ru" || code == "r4" || code == "R4";
+}
+
+bool IsGreekCode(const std::string& code) { return code == "gr" || code == "GR" || code == "Gr"; }
+
+// Windows-1251: Ё/ё become Е/е everywhere, then a capital first letter is
+// lowered.
+void FoldRussianKey(std::string& key) {
+  for (char& c : key) {
+    if (static_cast<unsigned char>(c) == 0xA8) c = static_cast<char>(0xC5);
+    if (static_cast<unsigned char>(c) == 0xB8) c = static_cast<char>(0xE5);
+  }
+  const unsigned char first = static_cast<unsigned char>(key[0]);
+  if ((first >= 0x41 && first <= 0x5A) || (first >= 0xC0 && first <= 0xDF)) {
+    key[0] = static_cast<char>(first + 0x20);
+  } else if (first == 0x8A || first == 0x8C || first == 0x8E || first == 0x8F) {
+    key[0] = static_cast<char>(first + 0x10);
+  }
+}
+
+// Windows-1253: alpha with tonos in both forms becomes small alpha with
+// tonos everywhere, then a capital first letter is lowered.
+void FoldGreekKey(std::string& key) {
+  for (char& c : key) {
+    const unsigned char b = static_cast<unsigned char>(c);
+    if (b == 0xA2 || b == 0xB6) c = static_cast<char>(0xDC);
+  }
+  const unsigned char first = static_cast<unsigned char>(key[0]);
+  unsigned char lowered = first;
+  if (first == 0xA2 || first == 0xB6) {
+    lowered = 0xDC;
+  } else if (first >= 0xB8 && first <= 0xBA) {
+    lowered = static_cast<unsigned char>(first + 0x25);
+  } else if (first == 0xBC) {
+    lowered = 0xFC;
+  } else if (first == 0xBE || first == 0xBF) {
+    lowered = static_cast<unsigned char>(first + 0x3F);
+  } else if ((first >= 0xC1 && first <= 0xD1) || (first >= 0xD3 && first <= 0xDB)) {
+    lowered = static_cast<unsigned char>(first + 0x20);
+  }
+  key[0] = static_cast<char>(lowered);
+}
+
+// Every other language: a Latin-1 capital first letter is lowered.
+void FoldLatinKey(std::string& key) {
+  const unsigned char first = static_cast<unsigned char>(key[0]);
+  if ((first >= 0x41 && first <= 0x5A) || (first >= 0xC0 && first <= 0xD6) ||
+      (first >= 0xD8 && first <= 0xDD)) {
+    key[0] = static_cast<char>(first + 0x20);
+  }
+}
+
+// Sets the bit of every tag named in `field`; an unknown name is reported
+// in `error` and skipped.
+void ParseTags(const std::string& field, const std::string& line, std::bitset<1850>& tags,
+               std::string& error) {
+  for (const std::string& name : SplitPieces(field, " \t")) {
+    int32_t number = -1;
+    try {
+      number = CTagTable::GetTagNumber(name.c_str());
+    } catch (const std::string&) {
+      number = -1;
+    }
+    if (number < 0 || static_cast<size_t>(number) >= tags.size()) {
+      error += "Tag (" + name + ") not supported in line : " + line + "\n";
+      continue;
+    }
+    tags.set(static_cast<size_t>(number));
+  }
+}
+
+// Splits one line into source and entry. Raises a string object for a line
+// without a source, or without the lemma or tag field it needs.
+std::string ParseLine(const std::string& line, SwdEntry& entry, std::string& error) {
+  const std::vector<std::string> pieces = SplitPieces(line, ";");
+  if (pieces.empty()) RaiseString("didn't find source std::string in line : " + line);
+  const std::string& source = pieces[0];
+  // The lemma field is empty when the byte after the line's first ';' is
+  // ';' again; a line without any ';' or ending in its first ';' has a
+  // lemma field and then lacks it.
+  const size_t semicolon = line.find(';');
+  const bool emptyLemma =
+      semicolon != std::string::npos && semicolon + 1 < line.size() && line[semicolon + 1] == ';';
+  const size_t tagPiece = emptyLemma ? 1 : 2;
+  if (pieces.size() <= tagPiece) RaiseString("didn't find tags for std::string in line : " + line);
+  entry.lemma = emptyLemma ? source : pieces[1];
+  ParseTags(pieces[tagPiece], line, entry.tags, error);
+  return source;
+}
+
+}  // namespace
+}  // namespace lemmatizer
+
+CSWD::CSWD(const char* language, int /*unused*/)
+    : m_language(language == nullptr ? "" : language) {}
+
+CSWD::~CSWD() = default;
+
+void CSWD::Load(const char* path, std::string& error) {
+  std::stringstream text;
+  if (!lemmatizer::ReadScrambledFile(path, text)) {
+    error = std::string("Could not open swd file ") + (path == nullptr ? "" : path);
+    return;
+  }
+  m_entries.clear();
+  try {
+    std::string line;
+    for (;;) {
+      lemmatizer::ReadLine(text, line, '\n', true);
+      // A last line that the end of the text cut off is not used.
+      if (!text.good()) break;
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      SwdEntry entry;
+      std::string source = lemmatizer::ParseLine(line, entry, error);
+      // Entries with equal sources keep the order of their lines.
+      m_entries.emplace(std::move(source), std::move(entry));
+    }
+  } catch (const std::string& message) {
+    error += "Exception caught : " + message + "\n";
+  } catch (...) {
+    error = "unknown exception";
+  }
+  MergeNeighbours();
+}
+
+void CSWD::MergeNeighbours() {
+  if (m_entries.empty()) return;
+  auto previous = m_entries.begin();
+  for (auto it = std::next(previous); it != m_entries.end();) {
+    if (it->first == previous->first && it->second.lemma == previous->second.lemma) {
+      previous->second.tags |= it->second.tags;
+      it = m_entries.erase(it);
+    } else {
+      previous = it++;
+    }
+  }
+}
+
+bool CSWD::Lookup(const char* word, std::vector<std::string>& lemmas, std::vector<int32_t>& tags) {
+  lemmas.clear();
+  tags.clear();
+  if (word == nullptr || *word == '\0') return false;
+  std::string key = word;
+  if (lemmatizer::IsRussianCode(m_language)) {
+    lemmatizer::FoldRussianKey(key);
+  } else if (lemmatizer::IsGreekCode(m_language)) {
+    lemmatizer::FoldGreekKey(key);
+  } else {
+    lemmatizer::FoldLatinKey(key);
+  }
+  bool found = false;
+  for (auto it = m_entries.lower_bound(key);
+       it != m_entries.end() && lemmatizer::EqualIgnoringCase(it->first, key); ++it) {
+    found = true;
+    const SwdEntry& entry = it->second;
+    for (size_t n = 1; n <= static_cast<size_t>(CTagTable::kLastTag); ++n) {
+      if (!entry.tags.test(n)) continue;
+      lemmas.push_back(entry.lemma);
+      tags.push_back(static_cast<int32_t>(n));
+    }
+  }
+  return found;
+}
