@@ -1,0 +1,87 @@
+#include "registry/lemmatizer_factory.h"
+
+#include <cstring>
+
+#include "dictionary/errors.h"
+#include "dictionary/lemmatizer.h"
+#include "platform/text.h"
+#include "pwd/pwd.h"
+#include "swd/swd.h"
+
+std::vector<std::string> CLemmatizerFactory::m_vLemmatizerName;
+std::vector<CLemmatizer*> CLemmatizerFactory::m_vLemmatizer;
+std::vector<CSWD*> CLemmatizerFactory::m_vSWD;
+std::vector<CPWD*> CLemmatizerFactory::m_vPWD;
+int32_t CLemmatizerFactory::m_actual = -1;
+char CLemmatizerFactory::m_actLanguage[64] = {0};
+
+namespace {
+
+// Index of the lowered code among `count` registered names, or -1.
+int FindLanguage(const char* language, size_t count) {
+  const std::string lowered = lemmatizer::LowerCopy(language);
+  const auto& names = CLemmatizerFactory::m_vLemmatizerName;
+  for (size_t i = 0; i < count && i < names.size(); ++i) {
+    if (names[i] == lowered) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+template <typename T>
+T* ActualOf(const std::vector<T*>& objects) {
+  const int32_t actual = CLemmatizerFactory::m_actual;
+  if (actual == -1 || objects.empty() || static_cast<uint32_t>(actual) >= objects.size()) {
+    return nullptr;
+  }
+  return objects[actual];
+}
+
+}  // namespace
+
+CLemmatizer* CLemmatizerFactory::GetLemmatizer(const char* language) {
+  const int i = FindLanguage(language, m_vLemmatizerName.size());
+  return i < 0 || static_cast<size_t>(i) >= m_vLemmatizer.size() ? nullptr : m_vLemmatizer[i];
+}
+
+CSWD* CLemmatizerFactory::GetSwd(const char* language) {
+  const int i = FindLanguage(language, m_vSWD.size());
+  return i < 0 ? nullptr : m_vSWD[i];
+}
+
+CPWD* CLemmatizerFactory::GetPwd(const char* language) {
+  const int i = FindLanguage(language, m_vPWD.size());
+  return i < 0 ? nullptr : m_vPWD[i];
+}
+
+CLemmatizer* CLemmatizerFactory::GetActualLemmatizer() { return ActualOf(m_vLemmatizer); }
+CSWD* CLemmatizerFactory::GetActualSwd() { return ActualOf(m_vSWD); }
+CPWD* CLemmatizerFactory::GetActualPwd() { return ActualOf(m_vPWD); }
+
+void CLemmatizerFactory::SetActual(const char* language) {
+  const std::string lowered = lemmatizer::LowerCopy(language);
+  m_actual = -1;
+  const int i = FindLanguage(lowered.c_str(), m_vLemmatizerName.size());
+  if (i < 0) {
+    lemmatizer::RaiseText("No Object for this language: %s", lowered.c_str());
+  }
+  m_actual = i;
+  // Registered codes are two characters long; the bound keeps the buffer safe anyway.
+  std::strncpy(m_actLanguage, lowered.c_str(), sizeof(m_actLanguage) - 1);
+  m_actLanguage[sizeof(m_actLanguage) - 1] = '\0';
+}
+
+int CLemmatizerFactory::GetActLanguage(char* out) {
+  std::memcpy(out, m_actLanguage, std::strlen(m_actLanguage) + 1);
+  return 0;
+}
+
+void CLemmatizerFactory::Free() {
+  m_actual = -1;
+  for (CLemmatizer* lemmatizer : m_vLemmatizer) delete lemmatizer;
+  m_vLemmatizer.clear();
+  m_vLemmatizerName.clear();
+  for (CSWD* swd : m_vSWD) delete swd;
+  m_vSWD.clear();
+  for (CPWD* pwd : m_vPWD) delete pwd;
+  m_vPWD.clear();
+}
