@@ -184,11 +184,9 @@ void CSWD::MergeNeighbours() {
   }
 }
 
-bool CSWD::Lookup(const char* word, std::vector<std::string>& lemmas, std::vector<int32_t>& tags) {
-  lemmas.clear();
-  tags.clear();
-  if (word == nullptr || *word == '\0') return false;
-  std::string key = word;
+std::string CSWD::LookupKey(const char* word) const {
+  std::string key = word == nullptr ? "" : word;
+  if (key.empty()) return key;
   if (lemmatizer::IsRussianCode(m_language)) {
     lemmatizer::FoldRussianKey(key);
   } else if (lemmatizer::IsGreekCode(m_language)) {
@@ -196,6 +194,14 @@ bool CSWD::Lookup(const char* word, std::vector<std::string>& lemmas, std::vecto
   } else {
     lemmatizer::FoldLatinKey(key);
   }
+  return key;
+}
+
+bool CSWD::Lookup(const char* word, std::vector<std::string>& lemmas, std::vector<int32_t>& tags) {
+  lemmas.clear();
+  tags.clear();
+  if (word == nullptr || *word == '\0') return false;
+  const std::string key = LookupKey(word);
   bool found = false;
   for (auto it = m_entries.lower_bound(key);
        it != m_entries.end() && lemmatizer::EqualIgnoringCase(it->first, key); ++it) {

@@ -43,6 +43,10 @@ class CSWD {
   // even one without tags.
   bool Lookup(const char* word, std::vector<std::string>& lemmas, std::vector<int32_t>& tags);
 
+  // The key under which Lookup searches `word`: what a file's source for
+  // that word must be.
+  std::string LookupKey(const char* word) const;
+
  private:
   // Folds each run of neighbouring entries with equal source and lemma into
   // its first entry, uniting their tags.
