@@ -1,0 +1,153 @@
+"""Full-form expansion of compiled Apertium analysers.
+
+An analyser (``*.automorf.bin``) is dumped with ``lt-print`` as AT&T text:
+sections separated by ``--``, each line either an arc
+``src<TAB>dst<TAB>input<TAB>output<TAB>weight`` or a final state
+``state<TAB>weight``.  Every accepting path of an acyclic section is one
+analysis: the input side is the surface form, the output side
+``lemma<tag><tag>...`` with an optional ``#`` tail for the invariable part of
+a multi-word lemma and ``+`` joining the analyses of contractions and clitics.
+
+Loops (compounding, the regular-expression parts for numbers and
+punctuation) are cut: a path never returns to a state it has passed, and a
+section whose path count is beyond any lexicon is skipped.
+"""
+
+import re
+import subprocess
+
+EPS = "\u03b5"
+MAX_PATHS = 20_000_000
+_TAG = re.compile(r"<([^<>]+)>")
+
+
+def parse_att(text):
+    """Split an AT&T dump into sections of (arcs by state, final states)."""
+    sections = []
+    arcs, finals = {}, set()
+    for line in text.split("\n"):
+        if line.startswith("--"):
+            sections.append((arcs, finals))
+            arcs, finals = {}, set()
+            continue
+        if not line:
+            continue
+        parts = line.split("\t")
+        if not (parts[0].isdigit() and (len(parts) < 2 or parts[1].isdigit()
+                                        or len(parts) == 2)):
+            continue  # a symbol that is itself a tab or a line break
+        if len(parts) == 6 or (len(parts) == 5 and parts[1].isdigit()):
+            inp = "" if parts[2] == EPS else parts[2]
+            out = "" if parts[3] == EPS else parts[3]
+            arcs.setdefault(int(parts[0]), []).append((inp, out, int(parts[1])))
+        elif len(parts) <= 2:
+            finals.add(int(parts[0]))
+    sections.append((arcs, finals))
+    return sections
+
+
+def _acyclic(arcs, start=0):
+    """The arcs without the back edges of a depth-first walk from start."""
+    keep = {}
+    onpath, done = {start}, set()
+    stack = [(start, 0)]
+    while stack:
+        state, i = stack[-1]
+        out = arcs.get(state, ())
+        if i < len(out):
+            stack[-1] = (state, i + 1)
+            edge = out[i]
+            nxt = edge[2]
+            if nxt in onpath:
+                continue  # back edge: a loop, dropped
+            keep.setdefault(state, []).append(edge)
+            if nxt not in done:
+                onpath.add(nxt)
+                stack.append((nxt, 0))
+            continue
+        stack.pop()
+        onpath.discard(state)
+        done.add(state)
+    return keep
+
+
+def _count_paths(arcs, finals, start=0):
+    """Number of accepting paths from start in an acyclic section."""
+    memo = {}
+    stack = [(start, 0)]
+    while stack:
+        state, i = stack[-1]
+        out = arcs.get(state, ())
+        if i < len(out):
+            stack[-1] = (state, i + 1)
+            nxt = out[i][2]
+            if nxt not in memo:
+                stack.append((nxt, 0))
+            continue
+        stack.pop()
+        if state in memo:
+            continue
+        total = 1 if state in finals else 0
+        for _, _, nxt in out:
+            total += memo[nxt]
+        memo[state] = total
+    return memo.get(start, 0)
+
+
+def walk(arcs, finals, start=0):
+    """Yield (surface, analysis) for every accepting path of an acyclic section."""
+    inp, out = [], []
+    stack = [(start, 0)]
+    if start in finals:
+        yield "", ""
+    while stack:
+        state, i = stack[-1]
+        edges = arcs.get(state, ())
+        if i >= len(edges):
+            stack.pop()
+            if stack:
+                inp.pop()
+                out.pop()
+            continue
+        stack[-1] = (state, i + 1)
+        a, b, nxt = edges[i]
+        inp.append(a)
+        out.append(b)
+        if nxt in finals:
+            yield "".join(inp), "".join(out)
+        stack.append((nxt, 0))
+
+
+def expand_att(text):
+    """All (surface, analysis) pairs of the lexical sections of a dump."""
+    for arcs, finals in parse_att(text):
+        if not arcs:
+            continue
+        arcs = _acyclic(arcs)
+        if _count_paths(arcs, finals) > MAX_PATHS:
+            continue
+        yield from walk(arcs, finals)
+
+
+def dump(path):
+    return subprocess.run(["lt-print", path], check=True, capture_output=True,
+                          text=True, encoding="utf-8").stdout
+
+
+def split_analysis(analysis):
+    """(lemma, [tags]) of the first part of an analysis, or None.
+
+    ``take<vblex><past># care`` gives ("take care", ["vblex", "past"]);
+    for ``de<pr>+el<det>...`` only the first part is kept.
+    """
+    first = analysis.split("+", 1)[0] if "<" in analysis.split("+", 1)[0] else analysis
+    tail = ""
+    if "#" in first:
+        first, tail = first.split("#", 1)
+        tail = _TAG.sub("", tail)
+    k = first.find("<")
+    if k <= 0:
+        return None
+    lemma = first[:k] + tail
+    tags = _TAG.findall(first[k:])
+    return lemma, tags

@@ -1,0 +1,287 @@
+"""One recipe per language: its sources, their precedence, their tag maps.
+
+A recipe returns (layers, sources, notes).  Layers come in precedence order;
+a fallback layer (an affix expansion) only fills forms the layers before it
+do not know, so that a source which knows irregular forms wins over an
+expansion that lists them as their own lemmas.
+"""
+
+from . import sources as S
+from .merge import Layer
+from .script import is_cyrillic_word, serbian_to_cyrillic
+from .tagmap import DROP, TagMap
+
+# Apertium: packages and the analysers of each language (source side first)
+APERTIUM = {
+    "en": (["apertium-eng-cat", "apertium-eng-spa", "apertium-hbs-eng",
+            "apertium-mkd-eng", "apertium-eo-en", "apertium-en-gl"],
+           ["eng-cat", "eng-spa", "eng-hbs", "eng-mkd", "en-eo", "en-gl"]),
+    "es": (["apertium-spa-cat", "apertium-eng-spa", "apertium-spa-ita",
+            "apertium-spa-arg", "apertium-spa-ast", "apertium-es-pt",
+            "apertium-es-gl", "apertium-es-ro", "apertium-fr-es",
+            "apertium-eo-es", "apertium-oc-es"],
+           ["spa-cat", "spa-eng", "spa-ita", "spa-arg", "spa-ast", "es-pt",
+            "es-gl", "es-ro", "es-fr", "es-eo", "es-oc"]),
+    "ca": (["apertium-spa-cat", "apertium-eng-cat", "apertium-cat-ita",
+            "apertium-por-cat", "apertium-fra-cat", "apertium-arg-cat",
+            "apertium-cat-srd", "apertium-oc-ca", "apertium-eo-ca"],
+           ["cat-spa", "cat-eng", "cat-ita", "cat-por", "cat-fra", "cat-arg",
+            "cat-srd", "ca-oc", "ca-eo"]),
+    "po": (["apertium-por-cat", "apertium-es-pt", "apertium-pt-gl"],
+           ["por-cat", "pt-es", "pt-gl"]),
+    "it": (["apertium-cat-ita", "apertium-spa-ita", "apertium-srd-ita"],
+           ["ita-cat", "ita-spa", "ita-srd"]),
+    "fr": (["apertium-fra-cat", "apertium-fra-frp", "apertium-oci-fra",
+            "apertium-eo-fr", "apertium-fr-es"],
+           ["fra-cat", "fra-frp", "fra-oci", "fr-eo", "fr-es"]),
+    "sv": (["apertium-swe-dan", "apertium-swe-nor", "apertium-isl-swe"],
+           ["swe-dan", "swe-nob", "swe-nno", "swe-isl"]),
+    "da": (["apertium-swe-dan", "apertium-dan-nor"],
+           ["dan-swe", "dan-nob", "dan-nno"]),
+    "du": (["apertium-afr-nld"], ["nld-afr"]),
+    "mk": (["apertium-mkd-bul", "apertium-mkd-eng", "apertium-hbs-mkd"],
+           ["mkd-bul", "mkd-eng", "mkd-hbs"]),
+    "sl": (["apertium-hbs-eng", "apertium-hbs-mkd", "apertium-hbs-slv"],
+           ["hbs-eng", "hbs-mkd", "hbs-slv"]),
+    "ru": (["apertium-bel-rus", "apertium-rus-ukr"], ["rus-bel", "rus-ukr"]),
+}
+
+_maps = {}
+
+
+def tagmap(name):
+    if name not in _maps:
+        _maps[name] = TagMap.load(name)
+    return _maps[name]
+
+
+class Stats:
+    def __init__(self):
+        self.unmapped = {}
+
+    def note(self, source, tokens):
+        key = (source, " ".join(tokens[:3]))
+        self.unmapped[key] = self.unmapped.get(key, 0) + 1
+
+
+def mapped(rows, tmap, code, stats, source, convert=None):
+    """(form, lemma, tag, score) for rows (form, lemma, tokens[, score])."""
+    out = []
+    for row in rows:
+        form, lemma, toks = row[0], row[1], row[2]
+        score = row[3] if len(row) > 3 else 0
+        tag = tmap.map(toks, code)
+        if tag is None:
+            stats.note(source, toks)
+            continue
+        if tag == DROP:
+            continue
+        if convert:
+            form, lemma = convert(form), convert(lemma)
+            if form is None or lemma is None:
+                continue
+        out.append((form, lemma, tag, score))
+    return out
+
+
+def apertium_layer(code, stats, pool, convert=None, name=None):
+    pkgs, analysers = APERTIUM[code]
+    rows, srcs = S.apertium_readings(pkgs, analysers, pool)
+    return Layer(name or "apertium", mapped(rows, tagmap("apertium"), code, stats,
+                                            "apertium", convert)), srcs
+
+
+def untagged(rows):
+    return [(f, l, "ANYC", 0) for f, l, *_ in rows]
+
+
+def hunspell_layer(pkg, dic, convert=None):
+    rows, src = S.hunspell_readings(pkg, dic)
+    out = untagged(rows)
+    if convert:
+        out = [(convert(f), convert(l), t, s) for f, l, t, s in out]
+        out = [r for r in out if r[0] and r[1]]
+    return Layer("hunspell " + dic, out, fallback=True), src
+
+
+# ---------------------------------------------------------------- recipes
+
+def recipe_en(stats, pool):
+    ap, srcs = apertium_layer("en", stats, pool)
+    # Apertium gives personal pronouns an artificial lemma
+    ap.readings = [r for r in ap.readings if r[1] not in ("prpers", "prpers+")]
+    exc, wsrc = S.wordnet_exceptions()
+    wn = Layer("wordnet exceptions", mapped(exc, tagmap("wordnet"), "en", stats,
+                                            "wordnet"))
+    hs, hsrc = hunspell_layer("hunspell-en-us", "en_US")
+    return [ap, wn, hs], srcs + [wsrc, hsrc], [
+        "Apertium first (tagged); WordNet's exception lists for irregular forms "
+        "the analysers lack; Hunspell en_US fills the rest (untagged, ANYC)."]
+
+
+def recipe_de(stats, pool):
+    rows, srcs = S.german_readings()
+    npm = Layer("german-pos-dict", mapped(rows, tagmap("german-npm"), "de", stats,
+                                          "german-npm"))
+    hs, hsrc = hunspell_layer("hunspell-de-de", "de_DE")
+    return [npm, hs], srcs + [hsrc], [
+        "npm paradigm tables first (irregular verbs and nouns right); Hunspell "
+        "de_DE (igerman98) adds coverage, untagged. No comparatives or "
+        "superlatives in either source."]
+
+
+def recipe_fr(stats, pool):
+    rows, lsrc = S.lefff_readings()
+    lf = Layer("lefff", mapped(rows, tagmap("lefff"), "fr", stats, "lefff"))
+    ap, srcs = apertium_layer("fr", stats, pool)
+    ap.fallback = True
+    return [lf, ap], [lsrc] + srcs, [
+        "Lefff first; the French Apertium analysers add forms Lefff lacks. "
+        "Lefff writes the ligature oe as two letters (yeux -> oeil)."]
+
+
+def _apertium_then_hunspell(code, pkg, dic, stats, pool, note):
+    ap, srcs = apertium_layer(code, stats, pool)
+    layers = [ap]
+    if pkg:
+        hs, hsrc = hunspell_layer(pkg, dic)
+        layers.append(hs)
+        srcs = srcs + [hsrc]
+    return layers, srcs, [note]
+
+
+def recipe_es(stats, pool):
+    return _apertium_then_hunspell(
+        "es", "hunspell-es", "es_ES", stats, pool,
+        "Union of the Spanish Apertium analysers (readings ranked by how many "
+        "analysers have them); Hunspell es_ES fills unknown forms, untagged.")
+
+
+def recipe_ca(stats, pool):
+    return _apertium_then_hunspell(
+        "ca", None, None, stats, pool,
+        "Union of the Catalan Apertium analysers. hunspell-ca is left out: its "
+        "9.5 M pairs are mostly verb+enclitic forms with poor lemmas.")
+
+
+def recipe_po(stats, pool):
+    ap, srcs = apertium_layer("po", stats, pool)
+    rows, hsrc = S.hunspell_readings("hunspell-pt-pt", "pt_PT")
+    hm = tagmap("hunspell-pt")
+    hrows = [(f, l, S.pt_hunspell_tokens(m)) for f, l, m in rows]
+    hs = Layer("hunspell pt_PT", mapped(hrows, hm, "po", stats, "hunspell-pt"),
+               fallback=True)
+    return [ap, hs], srcs + [hsrc], [
+        "Union of the Portuguese Apertium analysers; Hunspell pt_PT (with its "
+        "[CAT=..] fields) fills unknown forms."]
+
+
+def recipe_it(stats, pool):
+    ap, srcs = apertium_layer("it", stats, pool)
+    rows, msrcs = S.italian_readings()
+    mi = Layer("morph-it", mapped(rows, tagmap("morph-it"), "it", stats, "morph-it"))
+    hs, hsrc = hunspell_layer("hunspell-it", "it_IT")
+    return [ap, mi, hs], srcs + msrcs + [hsrc], [
+        "Apertium first, the morph-it paradigm tables next, Hunspell it_IT "
+        "(untagged, mostly clitic forms) last."]
+
+
+def recipe_sv(stats, pool):
+    return _apertium_then_hunspell(
+        "sv", None, None, stats, pool,
+        "Union of the Swedish Apertium analysers. hunspell-sv is left out "
+        "(wrong lemmas such as pojkar -> pojk).")
+
+
+def recipe_da(stats, pool):
+    return _apertium_then_hunspell(
+        "da", "hunspell-da", "da_DK", stats, pool,
+        "Union of the Danish Apertium analysers; Hunspell da_DK (st: lemma "
+        "fields) fills unknown forms.")
+
+
+def recipe_du(stats, pool):
+    return _apertium_then_hunspell(
+        "du", "hunspell-nl", "nl", stats, pool,
+        "Apertium nld-afr (small) first; Hunspell nl fills unknown forms. Its "
+        "verb stems are 1st/3rd singular forms, so weak past forms get the "
+        "stem, not the infinitive, as lemma.")
+
+
+def recipe_ru(stats, pool):
+    rows, asrc = S.az_readings()
+    cap = {"Name", "Surn", "Patr", "Geox", "Orgn", "Trad"}
+    fixed = []
+    for form, lemma, tag in rows:
+        toks = S.opencorpora_tokens(tag)
+        form, lemma = form.replace("ё", "е"), lemma.replace("ё", "е")
+        if cap & set(toks):
+            form, lemma = form[:1].upper() + form[1:], lemma[:1].upper() + lemma[1:]
+        fixed.append((form, lemma, toks))
+    az = Layer("opencorpora", mapped(fixed, tagmap("opencorpora"), "ru", stats,
+                                     "opencorpora"))
+    ap, srcs = apertium_layer("ru", stats, pool,
+                              convert=lambda s: s.replace("ё", "е"))
+    ap.fallback = True
+    return [az, ap], [asrc] + srcs, [
+        "OpenCorpora (npm az) first, parses in the package's probability "
+        "order; the Russian Apertium analysers add missing forms. ё is "
+        "folded to е."]
+
+
+def recipe_sl(stats, pool):
+    ap, srcs = apertium_layer("sl", stats, pool,
+                              convert=lambda s: s.replace("ð", "đ").replace("Ð", "Đ"))
+    hs, hsrc = hunspell_layer("hunspell-sr", "sr_Latn_RS")
+    return [ap, hs], srcs + [hsrc], [
+        "Apertium hbs-* (tagged, Latin script) first; Hunspell sr_Latn_RS "
+        "(untagged) fills unknown forms."]
+
+
+def recipe_sk(stats, pool):
+    ap, srcs = apertium_layer("sl", stats, pool, convert=serbian_to_cyrillic)
+    hs, hsrc = hunspell_layer("hunspell-sr", "sr_RS")
+    return [ap, hs], srcs + [hsrc], [
+        "Apertium hbs-* transliterated to Cyrillic first; Hunspell sr_RS "
+        "(untagged) fills unknown forms."]
+
+
+def recipe_mk(stats, pool):
+    ap, srcs = apertium_layer("mk", stats, pool)
+    ap.readings = [r for r in ap.readings
+                   if is_cyrillic_word(r[0]) and is_cyrillic_word(r[1])
+                   and r[1] != "clitic"]
+    return [ap], srcs, [
+        "Union of the Macedonian Apertium analysers only (about 8 k lemmas); "
+        "forms that mix Latin look-alike letters into Cyrillic and the "
+        "artificial lemma 'clitic' are dropped. No other open Macedonian "
+        "lemma source exists in Debian or npm."]
+
+
+def recipe_al(stats, pool):
+    hs, hsrc = hunspell_layer("myspell-sq", "sq_AL")
+    hs.fallback = False
+    return [hs], [hsrc], [
+        "Hunspell sq_AL expansion only, untagged: regular verbs are right; "
+        "many definite noun forms are their own headwords (burri, libri), and "
+        "derived verbs keep the base's lemma. No irregular-form source."]
+
+
+def recipe_fi(stats, pool):
+    from . import finnish
+    rows, srcs = finnish.readings()
+    return [Layer("voikko", mapped(rows, tagmap("voikko"), "fi", stats, "voikko"))], \
+        srcs, [finnish.NOTE]
+
+
+def recipe_gr(stats, pool):
+    from . import greek
+    rows, srcs = greek.readings()
+    return [Layer("greek pairing", rows)], srcs, [greek.NOTE]
+
+
+RECIPES = {"en": recipe_en, "de": recipe_de, "fr": recipe_fr, "es": recipe_es,
+           "ca": recipe_ca, "po": recipe_po, "it": recipe_it, "sv": recipe_sv,
+           "da": recipe_da, "du": recipe_du, "ru": recipe_ru, "sl": recipe_sl,
+           "sk": recipe_sk, "mk": recipe_mk, "al": recipe_al, "fi": recipe_fi,
+           "gr": recipe_gr}

@@ -1,0 +1,170 @@
+"""data/REPORT.md: what each lexicon holds, how well it covers the dev sets."""
+
+import json
+import os
+
+from .common import (ALL_CODES, DATA_DIR, LANGUAGES, REPO_DIR, SECOND_EDITIONS,
+                     codepage, key_bytes)
+from .endings import MEMBERS
+from .merge import read_lexicon
+
+SKIP_UPOS = {"PUNCT", "SYM", "NUM"}
+
+
+def dev_path(code):
+    return os.path.join(os.path.dirname(REPO_DIR), "shared", "ud-dev", code + ".tsv")
+
+
+def _clean(lemma, code):
+    if code == "du":
+        lemma = lemma.replace("_", "")
+    if code == "fi":
+        lemma = lemma.replace("#", "")
+    return lemma
+
+
+def dev_figures(code, lexicon_path, rows=None):
+    """Share of dev tokens whose form is known, and whose gold lemma is first.
+
+    Forms are looked up by the library's key (its case folding); lemmas are
+    compared without case.  Parts of multi-word tokens, punctuation,
+    symbols and numbers are left out.
+    """
+    path = dev_path(code)
+    if rows is None and not os.path.exists(path):
+        return None
+    cp = codepage(code)
+    first = {}
+    for form, lemma, _ in read_lexicon(lexicon_path):
+        try:
+            k = key_bytes(code, form.encode(cp))
+        except UnicodeEncodeError:
+            continue
+        first.setdefault(k, lemma)
+        first.setdefault(form.lower(), lemma)
+    if rows is None:
+        with open(path, encoding="utf-8") as f:
+            lines = f.read().split("\n")[1:]
+        rows = [line.split("\t") for line in lines if line.count("\t") >= 4]
+    n = known = right = 0
+    for form, lemma, upos, _, mwt in rows[:]:
+        if upos in SKIP_UPOS or mwt != "_":
+            continue
+        n += 1
+        try:
+            k = key_bytes(code, form.encode(cp))
+        except UnicodeEncodeError:
+            k = None
+        got = first.get(k) if k is not None else None
+        if got is None:
+            got = first.get(form.lower())
+        if got is None:
+            continue
+        known += 1
+        if _clean(got, code).lower() == _clean(lemma, code).lower():
+            right += 1
+    return {"tokens": n, "known": known, "first_right": right}
+
+
+def _pct(a, b):
+    return f"{100.0 * a / b:.1f} %" if b else "–"
+
+
+def write(out_dir, seconds, built):
+    stats_dir = os.path.join(out_dir, "stats")
+
+    def load(name):
+        p = os.path.join(stats_dir, name + ".json")
+        if not os.path.exists(p):
+            return None
+        with open(p, encoding="utf-8") as f:
+            return json.load(f)
+
+    L = ["# Lexicons: sources, sizes, coverage",
+         "",
+         "Written by `data/build-lexicons` (do not edit by hand). The lexicons "
+         "themselves are in `build/lexicons/<code>.tsv` (form, lemma, tag; "
+         "UTF-8); second editions use the lexicon of their first edition. "
+         f"Last build: {', '.join(built)} in {seconds:.0f} s.",
+         "",
+         "Columns: *readings* (form, lemma, tag lines), *forms* and *lemmas* "
+         "(distinct), *dropped* (readings the code page cannot write, or "
+         "forms of 100 bytes and more), *table* (share of (key, lemma) pairs "
+         "that a stem plus one ending-table entry rebuilds; the rest go to the "
+         "SWD dictionary), *dev known* (share of dev-set tokens whose form "
+         "the lexicon has) and *dev first* (share whose gold lemma is the "
+         "lexicon's first lemma for the form; content words: punctuation, "
+         "symbols, numbers and parts of multi-word tokens left out; Dutch "
+         "'_' and Finnish '#' compound marks removed).",
+         "",
+         "| code | language | cp | readings | forms | lemmas | dropped | table | to SWD | dev known | dev first |",
+         "|---|---|---|---:|---:|---:|---:|---:|---:|---:|---:|"]
+    for code in ALL_CODES:
+        first = SECOND_EDITIONS.get(code, code)
+        info = load(first)
+        lang, cp = LANGUAGES[code]
+        if info is None:
+            L.append(f"| {code} | {lang} | {cp[2:]} | not built | | | | | | | |")
+            continue
+        t = load(f"table-{code}")
+        if t:
+            table = _pct(t["rebuilt"], t["pairs"])
+            swd = f"{t['pairs'] - t['rebuilt']:,}"
+        elif code in MEMBERS:
+            table, swd = "no table", ""
+        else:
+            table, swd = "rules", ""
+        dev = load(f"dev-{first}")
+        if dev:
+            dk, df = _pct(dev["known"], dev["tokens"]), _pct(dev["first_right"], dev["tokens"])
+        else:
+            dk = df = "no dev set"
+        L.append(f"| {code} | {lang} | {cp[2:]} | {info['readings']:,} | {info['forms']:,} | "
+                 f"{info['lemmas']:,} | {info['dropped']:,} | {table} | {swd} | {dk} | {df} |")
+    L += ["", "*table* 'rules': the language's handler rebuilds lemmas by rules of "
+          "its own (de, es, ru, r4) or has a fixed table (fr, al, i4), not "
+          "generated here.", "", "## Sources and licences per code", ""]
+    for code in ALL_CODES:
+        if code in SECOND_EDITIONS:
+            continue
+        info = load(code)
+        if info is None:
+            continue
+        L.append(f"### {code} ({LANGUAGES[code][0]})" +
+                 (f", also used by {', '.join(s for s, f in SECOND_EDITIONS.items() if f == code)}"
+                  if code in SECOND_EDITIONS.values() else ""))
+        L.append("")
+        for s in info["sources"]:
+            L.append(f"- {s['name']} {s['version']}: {s['licence']}")
+        L.append("")
+        for n in info["notes"]:
+            L.append(n)
+        layers = ", ".join(f"{k} {v:,}" for k, v in info["layers"].items())
+        L.append("")
+        L.append(f"Readings added per source, in precedence order: {layers}. "
+                 f"Build time {info['seconds']} s.")
+        if info.get("unmapped"):
+            L.append("Source tags left unmapped (readings dropped): " +
+                     "; ".join(f"{k} ({v})" for k, v in info["unmapped"]) + ".")
+        L.append("")
+    L += ["## Where the data is thin", "",
+          "- **gr**: no open source pairs Greek forms with lemmas; the lexicon "
+          "pairs a flat full-form list with dictionary headwords by regular "
+          "inflection classes, so irregular verbs (aorist stems), suppletive "
+          "forms and words missing from the headwords are absent, and nominal "
+          "readings have no gender.",
+          "- **mk**: only the Apertium analysers (a few thousand lemmas, "
+          "trimmed to their bilingual dictionaries); frequent words are there, "
+          "the long tail is not.",
+          "- **al**: only an affix expansion without tags: definite noun forms "
+          "listed as headwords keep themselves as lemma, derived verbs keep "
+          "the base verb's lemma; no irregular-form source.",
+          "- **fi**: voikko is an analyser, not a generator; forms reached are "
+          "those of the gathered word types, so case forms with consonant "
+          "gradation or stem change are often missing.",
+          "- **du**: the Apertium analyser is small; the Hunspell fallback "
+          "gives weak past forms the verb stem as lemma.",
+          "- **sv**: no second source; compounds only where the analysers "
+          "list them.", ""]
+    with open(os.path.join(DATA_DIR, "REPORT.md"), "w", encoding="utf-8") as f:
+        f.write("\n".join(L))

@@ -1,0 +1,35 @@
+"""Analyse words read from stdin with voikko; print form, lemma, features.
+
+Runs under Debian's own python3, where python3-libvoikko is installed.
+Features: CLASS, then NUMBER, SIJAMUOTO (case), PERSON, MOOD, TENSE,
+COMPARISON and PARTICIPLE when present, space separated.
+"""
+import sys
+
+import libvoikko
+
+FIELDS = ("NUMBER", "SIJAMUOTO", "PERSON", "MOOD", "TENSE", "COMPARISON",
+          "PARTICIPLE", "NEGATIVE")
+
+
+def main():
+    v = libvoikko.Voikko("fi")
+    out = sys.stdout
+    for line in sys.stdin:
+        word = line.strip()
+        if not word:
+            continue
+        seen = set()
+        for a in v.analyze(word):
+            lemma = a.get("BASEFORM")
+            if not lemma:
+                continue
+            feats = [a.get("CLASS", "?")] + [f"{k}={a[k]}" for k in FIELDS if k in a]
+            row = f"{word}\t{lemma}\t{' '.join(feats)}\n"
+            if row not in seen:
+                seen.add(row)
+                out.write(row)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,85 @@
+import unittest
+
+from lexdata import apertium
+from lexdata.sources import _keep_apertium
+
+# A dump in lt-print's layout: a punctuation section with a loop, the
+# lexicon section, and a section of the regular-expression kind.
+DUMP = "\n".join([
+    "0\t1\t.\t.\t0.000000\t",
+    "1\t1\t.\t.\t0.000000\t",          # a loop: cut
+    "1\t2\tε\t<sent>\t0.000000\t",
+    "2\t0.000000",
+    "--",
+    # went -> go<vblex><past>
+    "0\t1\tw\tg\t0.000000\t",
+    "1\t2\te\to\t0.000000\t",
+    "2\t3\tn\tε\t0.000000\t",
+    "3\t4\tt\t<vblex>\t0.000000\t",
+    "4\t5\tε\t<past>\t0.000000\t",
+    "5\t0.000000",
+    # took care -> take<vblex><past># care
+    "0\t6\tt\tt\t0.000000\t",
+    "6\t7\to\ta\t0.000000\t",
+    "7\t8\to\tk\t0.000000\t",
+    "8\t9\tk\te\t0.000000\t",
+    "9\t10\tε\t<vblex>\t0.000000\t",
+    "10\t11\tε\t<past>\t0.000000\t",
+    "11\t12\t \t#\t0.000000\t",
+    "12\t13\tc\t \t0.000000\t",
+    "13\t14\ta\tc\t0.000000\t",
+    "14\t15\tr\ta\t0.000000\t",
+    "15\t16\te\tr\t0.000000\t",
+    "16\t17\tε\te\t0.000000\t",
+    "17\t0.000000",
+    "--",
+    "0\t1\t1\t1\t0.000000\t",
+    "1\t0\tε\tε\t0.000000\t",
+    "1\t2\tε\t<num>\t0.000000\t",
+    "2\t0.000000",
+    "",
+])
+
+
+class Expansion(unittest.TestCase):
+    def test_paths_of_every_section_with_loops_cut(self):
+        pairs = sorted(apertium.expand_att(DUMP))
+        self.assertIn(("went", "go<vblex><past>"), pairs)
+        self.assertIn(("took care", "take<vblex><past># care"), pairs)
+        self.assertIn((".", ".<sent>"), pairs)
+        self.assertIn(("1", "1<num>"), pairs)
+        # no path runs through a loop twice
+        self.assertNotIn(("..", "..<sent>"), pairs)
+        self.assertNotIn(("11", "11<num>"), pairs)
+        self.assertEqual(4, len(pairs))
+
+    def test_oversized_section_is_skipped(self):
+        old = apertium.MAX_PATHS
+        apertium.MAX_PATHS = 1
+        try:
+            pairs = list(apertium.expand_att(DUMP))
+        finally:
+            apertium.MAX_PATHS = old
+        self.assertNotIn(("went", "go<vblex><past>"), pairs)
+
+    def test_analysis_split(self):
+        self.assertEqual(("take care", ["vblex", "past"]),
+                         apertium.split_analysis("take<vblex><past># care"))
+        self.assertEqual(("de", ["pr"]),
+                         apertium.split_analysis("de<pr>+el<det><def><m><sg>"))
+        self.assertEqual(("+", ["sym"]), apertium.split_analysis("+<sym>"))
+        self.assertIsNone(apertium.split_analysis("<sent>"))
+
+    def test_filter(self):
+        self.assertEqual(("dar", ["vblex", "imp", "p2", "sg"]),
+                         _keep_apertium("dame", "dar<vblex><imp><p2><sg>+me<prn><enc>"))
+        # two clitics, numbers, prefixes and compound-only parts are left out
+        self.assertIsNone(_keep_apertium(
+            "dámelo", "dar<vblex><imp><p2><sg>+me<prn><enc>+lo<prn><enc>"))
+        self.assertIsNone(_keep_apertium("10th", "10th<adj><ord>"))
+        self.assertIsNone(_keep_apertium("най", "най<pref><sup>"))
+        self.assertIsNone(_keep_apertium("hus", "hus<n><nt><sg><cmp>"))
+
+
+if __name__ == "__main__":
+    unittest.main()

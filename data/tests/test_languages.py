@@ -1,0 +1,44 @@
+import unittest
+
+from lexdata import greek
+from lexdata.script import is_cyrillic_word, serbian_to_cyrillic
+
+
+class Serbian(unittest.TestCase):
+    def test_transliteration(self):
+        self.assertEqual("љубав", serbian_to_cyrillic("ljubav"))
+        self.assertEqual("Његош", serbian_to_cyrillic("Njegoš"))
+        self.assertEqual("џеп", serbian_to_cyrillic("džep"))
+        self.assertEqual("ђак", serbian_to_cyrillic("ðak"))
+        self.assertEqual("ЉУБАВ", serbian_to_cyrillic("LJUBAV"))
+        self.assertEqual("ћуприја-мост", serbian_to_cyrillic("ćuprija-most"))
+        # letters Serbian does not have: no Cyrillic spelling
+        self.assertIsNone(serbian_to_cyrillic("watt"))
+
+    def test_cyrillic_purity(self):
+        self.assertTrue(is_cyrillic_word("куќа"))
+        self.assertFalse(is_cyrillic_word("кућa"))  # Latin a at the end
+        self.assertFalse(is_cyrillic_word("-"))
+
+
+class Greek(unittest.TestCase):
+    def test_pairing_by_inflection_class(self):
+        forms = ["άνθρωπος", "ανθρώπου", "άνθρωποι", "γράφω", "γράφεις",
+                 "γράφουμε", "χώρας", "χώρα", "βιβλίου", "ξένου"]
+        lemmas = ["άνθρωπος", "γράφω", "χώρα", "βιβλίο"]
+        got = {(f, l, t) for f, l, t, _ in greek.pair(forms, lemmas)}
+        self.assertIn(("ανθρώπου", "άνθρωπος", "NOMCs"), got)   # stress moved
+        self.assertIn(("άνθρωποι", "άνθρωπος", "NOMCp"), got)
+        self.assertIn(("γράφεις", "γράφω", "VRBFs2"), got)
+        self.assertIn(("γράφουμε", "γράφω", "VRBFp1"), got)
+        self.assertIn(("χώρας", "χώρα", "NOMCfs"), got)
+        self.assertIn(("βιβλίου", "βιβλίο", "NOMCus"), got)
+        self.assertIn(("χώρα", "χώρα", "ANYC"), got)
+        # a form whose lemma is no headword gets nothing
+        self.assertFalse([r for r in got if r[0] == "ξένου"])
+        # every reading pairs a listed form with a listed lemma
+        self.assertTrue(all(f in forms and l in lemmas for f, l, _ in got))
+
+
+if __name__ == "__main__":
+    unittest.main()

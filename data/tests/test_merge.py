@@ -1,0 +1,99 @@
+import json
+import os
+import tempfile
+import unittest
+
+from lexdata.merge import Layer, merge, read_lexicon, write_lexicon
+from lexdata.sources import flatten_paradigm, paradigm_readings
+
+
+class Precedence(unittest.TestCase):
+    def test_irregular_source_wins_over_affix_expansion(self):
+        irregular = Layer("exceptions", [("went", "go", "VRBFp", 0),
+                                         ("children", "child", "NOMCup", 0)])
+        affix = Layer("hunspell", [("went", "went", "ANYC", 0),
+                                   ("children", "children", "ANYC", 0),
+                                   ("children", "child", "ANYC", 0),
+                                   ("walks", "walk", "ANYC", 0),
+                                   ("saw", "saw", "ANYC", 0)], fallback=True)
+        lex, added = merge([irregular, affix])
+        self.assertEqual([("go", "VRBFp")], lex["went"])
+        self.assertEqual([("child", "NOMCup")], lex["children"])
+        # forms only the expansion knows are taken from it
+        self.assertEqual([("walk", "ANYC")], lex["walks"])
+        self.assertEqual([("saw", "ANYC")], lex["saw"])
+        self.assertEqual({"exceptions": 2, "hunspell": 2}, added)
+
+    def test_fallback_adds_new_lemmas_to_known_forms(self):
+        a = Layer("a", [("left", "leave", "VRBFp", 0)])
+        b = Layer("b", [("left", "left", "ANYC", 0), ("left", "lef", "ANYC", 0)],
+                  fallback=True)
+        lex, _ = merge([a, b])
+        self.assertEqual([("leave", "VRBFp"), ("lef", "ANYC")], lex["left"])
+
+    def test_order_within_a_form(self):
+        # more analysers first, then closed classes before content words
+        layer = Layer("apertium", [
+            ("como", "comer", "VRBFs1", 3),
+            ("como", "como", "ADVB", 3),
+            ("como", "como", "CON1", 3),
+            ("fue", "ir", "VRBFs3", 2),
+            ("fue", "ser", "VRBHs3", 5),
+        ])
+        lex, _ = merge([layer])
+        self.assertEqual(["CON1", "ADVB", "VRBFs1"], [t for _, t in lex["como"]])
+        self.assertEqual(["ser", "ir"], [l for l, _ in lex["fue"]])
+
+    def test_non_fallback_layer_adds_to_known_forms(self):
+        a = Layer("a", [("casa", "casa", "NOMCfs", 0)])
+        b = Layer("b", [("casa", "casar", "VRBFs3", 0), ("casa", "casa", "NOMCfs", 0)])
+        lex, _ = merge([a, b])
+        self.assertEqual([("casa", "NOMCfs"), ("casar", "VRBFs3")], lex["casa"])
+
+
+class Writing(unittest.TestCase):
+    def test_code_page_drops_are_counted(self):
+        lex = {"naïve": [("naïve", "ADJEp")], "łódź": [("łódź", "NOMP")],
+               "cœur": [("cœur", "NOMCms")], "oeuvre": [("œuvre", "NOMCfs")],
+               "x" * 100: [("x", "ANYC")]}
+        with tempfile.TemporaryDirectory() as d:
+            p = os.path.join(d, "lex", "t.tsv")
+            n, forms, lemmas, dropped = write_lexicon(p, lex, "cp1252")
+            rows = read_lexicon(p)
+            with open(p, "rb") as f:
+                raw = f.read()
+        # œ is in Windows-1252, ł is not; forms of 100 bytes are dropped
+        self.assertEqual((3, 3, 3, 2), (n, forms, lemmas, dropped))
+        self.assertIn(("cœur", "cœur", "NOMCms"), rows)
+        self.assertIn("naïve\tnaïve\tADJEp\n".encode("utf-8"), raw)
+
+    def test_cyrillic_and_greek_pages(self):
+        lex = {"ёж": [("ёж", "NOMCms")], "ђак": [("ђак", "NOMCms")],
+               "άνθρωπος": [("άνθρωπος", "NOMCms")]}
+        with tempfile.TemporaryDirectory() as d:
+            self.assertEqual(2, write_lexicon(os.path.join(d, "a"), lex, "cp1251")[0])
+            self.assertEqual(1, write_lexicon(os.path.join(d, "b"), lex, "cp1253")[0])
+
+
+class Paradigms(unittest.TestCase):
+    def test_german_verb_and_noun_tables(self):
+        verbs = json.loads('{"abarbeiten": {"hasPrefix": true, "INF": "abarbeiten",'
+                           ' "PA2": ["abgearbeitet"], "EIZ": "abzuarbeiten",'
+                           ' "PRÄ": {"S": {"1": ["arbeite", "ab"]}}}}')
+        rows = list(paradigm_readings(verbs, "VERB"))
+        self.assertIn(("abarbeite", "abarbeiten", ["VERB", "PRÄ", "S", "1"]), rows)
+        self.assertIn(("abgearbeitet", "abarbeiten", ["VERB", "PA2"]), rows)
+        self.assertIn(("abzuarbeiten", "abarbeiten", ["VERB", "EIZ"]), rows)
+        self.assertEqual(4, len(rows))
+        nouns = json.loads('{"Haus": {"DAT": {"SIN": "Hause", "PLU": "Häusern"}, "G": "N"}}')
+        self.assertEqual([("Hause", "Haus", ["NOUN", "GN", "DAT", "SIN"]),
+                          ("Häusern", "Haus", ["NOUN", "GN", "DAT", "PLU"])],
+                         list(paradigm_readings(nouns, "NOUN")))
+
+    def test_alternatives_in_lists(self):
+        self.assertEqual([("a", ("X",)), ("b", ("X",)), ("c", ("X",))],
+                         list(flatten_paradigm({"X": ["a", "b", "c"]})))
+
+
+if __name__ == "__main__":
+    unittest.main()
