@@ -1,0 +1,202 @@
+#include "dictionary/german_normalizer.h"
+
+#include <cstring>
+#include <fstream>
+
+#include "dictionary/errors.h"
+#include "dictionary/hsq_format.h"
+#include "dictionary/lemmatizer.h"
+#include "platform/file.h"
+
+namespace {
+
+unsigned char Upper(unsigned char c) {
+  if ((c >= 0x61 && c <= 0x7A) || (c >= 0xE0 && c <= 0xF6) || (c >= 0xF8 && c <= 0xFD)) {
+    return static_cast<unsigned char>(c - 0x20);
+  }
+  return c;
+}
+
+// The first letter of the transcription of c, or 0 when c is not
+// transcribed. The second letter is 'S' after 'S' and 'E' otherwise.
+char TranscriptionLetter(unsigned char c) {
+  switch (c) {
+    case 0xC4:
+    case 0xE4:
+      return 'A';
+    case 0xD6:
+    case 0xF6:
+      return 'O';
+    case 0xDC:
+    case 0xFC:
+      return 'U';
+    case 0xDF:
+      return 'S';
+    default:
+      return 0;
+  }
+}
+
+char SecondLetter(char first) { return first == 'S' ? 'S' : 'E'; }
+
+bool IsLowerLetter(unsigned char c) {
+  return (c >= 0x61 && c <= 0x7A) || (c >= 0xE0 && c <= 0xFD && c != 0xF7);
+}
+
+bool EndsWith(const std::string& text, const char* ending) {
+  const size_t n = std::strlen(ending);
+  return text.size() >= n && text.compare(text.size() - n, n, ending) == 0;
+}
+
+// The first rule whose ending ends the text has it replaced; true then.
+bool ReplaceFirstEnding(std::string& text, const char* const (*rules)[2], size_t count) {
+  for (size_t i = 0; i < count; ++i) {
+    if (EndsWith(text, rules[i][0])) {
+      text.replace(text.size() - std::strlen(rules[i][0]), std::string::npos, rules[i][1]);
+      return true;
+    }
+  }
+  return false;
+}
+
+constexpr const char* kSharpSToDouble[][2] = {{"\xDF", "SS"},
+                                              {"\xDF"
+                                               "E",
+                                               "SSE"},
+                                              {"\xDF"
+                                               "EN",
+                                               "SSEN"}};
+constexpr const char* kDoubleToSharpS[][2] = {{"SS", "\xDF"},
+                                              {"SSE",
+                                               "\xDF"
+                                               "E"},
+                                              {"SSEN",
+                                               "\xDF"
+                                               "EN"}};
+
+// The window in which a transcription is looked for: it starts two bytes
+// before the place the gap points at and is six bytes wide.
+constexpr size_t kWindowLead = 2;
+constexpr size_t kWindowWidth = 6;
+
+}  // namespace
+
+CGermanNormalizer::CGermanNormalizer(const char* sharpSPath) {
+  const char* shown = sharpSPath == nullptr ? "" : sharpSPath;
+  const int32_t size = CLemmatizer::GetFileSize(sharpSPath);
+  const int32_t count = size / kSharpSRecordSize;
+  std::ifstream in;
+  if (!lemmatizer::OpenBinaryInput(sharpSPath, in)) {
+    lemmatizer::RaiseText("couldn't open file : %s", shown);
+  }
+  m_ssValues.resize(static_cast<size_t>(count));
+  m_ssChars.resize(static_cast<size_t>(count));
+  unsigned char record[kSharpSRecordSize];
+  for (int32_t i = 0; i < count; ++i) {
+    if (!in.read(reinterpret_cast<char*>(record), kSharpSRecordSize)) {
+      lemmatizer::RaiseText("read error from file : %s ", shown);
+    }
+    m_ssChars[i] = record[0];
+    m_ssValues[i] = static_cast<int32_t>(
+        static_cast<uint32_t>(record[4]) | (static_cast<uint32_t>(record[5]) << 8) |
+        (static_cast<uint32_t>(record[6]) << 16) | (static_cast<uint32_t>(record[7]) << 24));
+  }
+}
+
+CGermanNormalizer::~CGermanNormalizer() = default;
+
+bool CGermanNormalizer::Normalize(const char* word, char* key, size_t capacity) {
+  m_hyphenPrefix.clear();
+  m_umlautGaps.clear();
+  const char* rest = word;
+  if (const char* hyphen = std::strrchr(word, '-')) {
+    m_hyphenPrefix.assign(word, hyphen + 1);
+    rest = hyphen + 1;
+  }
+  size_t out = 0;
+  int32_t last = 0;
+  for (int32_t i = 0; rest[i] != '\0'; ++i) {
+    const auto c = static_cast<unsigned char>(rest[i]);
+    const char letter = TranscriptionLetter(c);
+    if (out + (letter != 0 ? 2 : 1) + 1 > capacity) return false;
+    if (letter == 0) {
+      key[out++] = static_cast<char>(Upper(c));
+      continue;
+    }
+    m_umlautGaps.push_back(i - last);
+    key[out++] = letter;
+    key[out++] = SecondLetter(letter);
+    last = i + 1;
+  }
+  key[out] = '\0';
+  return true;
+}
+
+void CGermanNormalizer::MakeLemma(const char* word, const char* lemmaKey, std::string& out) {
+  const size_t wordLength = std::strlen(word);
+  const char* w = word + std::min(m_hyphenPrefix.size(), wordLength);
+  const size_t restLength = std::strlen(w);
+
+  // 1. Put the transcribed characters of the word back.
+  std::string text;
+  const char* s = lemmaKey;
+  const char* const end = lemmaKey + std::strlen(lemmaKey);
+  size_t base = 0;
+  for (const int32_t gap : m_umlautGaps) {
+    const auto g = static_cast<size_t>(gap);
+    if (base + g >= restLength) break;  // not the word that was normalized
+    const char c = w[base + g];
+    base += g + 1;
+    const char letter = TranscriptionLetter(static_cast<unsigned char>(c));
+    if (letter == 0) continue;
+    const size_t lead = g > kWindowLead ? g - kWindowLead : 0;
+    if (lead >= static_cast<size_t>(end - s)) continue;  // the window starts past the end
+    const char* window = s + lead;
+    size_t j = 0;
+    while (j < kWindowWidth && window + j + 1 < end &&
+           !(window[j] == letter && window[j + 1] == SecondLetter(letter))) {
+      ++j;
+    }
+    if (j == kWindowWidth || window + j + 1 >= end) continue;  // not found
+    text.append(s, lead + j);
+    text += c;
+    s = window + j + 2;
+  }
+  text.append(s, end);
+
+  // 2. The spelling of a final sharp s.
+  if (std::strstr(lemmaKey, "SS") != nullptr) {
+    ReplaceFirstEnding(text, kSharpSToDouble, 3);
+    const int32_t spelling = get_lemcode_simple(text.c_str());
+    if (spelling == 1 || spelling == 3) ReplaceFirstEnding(text, kDoubleToSharpS, 3);
+  }
+
+  // 3. Case: all lower, or the first letter kept as the word had it.
+  const bool lowerWord = IsLowerLetter(static_cast<unsigned char>(w[0]));
+  for (size_t i = lowerWord ? 0 : 1; i < text.size(); ++i) {
+    text[i] = static_cast<char>(DefaultLower(static_cast<unsigned char>(text[i])));
+  }
+
+  out = m_hyphenPrefix + text;
+}
+
+int32_t CGermanNormalizer::get_lemcode_simple(const char* text) const {
+  const std::string key = lemmatizer::kHsqWordStart + std::string(text);
+  const auto count = static_cast<int64_t>(m_ssValues.size());
+  auto p = static_cast<int64_t>(key.size()) - 1;
+  int64_t r = 1;
+  // Every step either consumes a key byte or moves to a later record, so
+  // the walk ends; a record index outside the trie ends it as well.
+  while (p >= 0 && r >= 1 && r <= count) {
+    const unsigned char c = m_ssChars[r - 1];
+    if (c == static_cast<unsigned char>(key[p]) || c == lemmatizer::kHsqWildcard) {
+      const int32_t value = m_ssValues[r - 1];
+      if (value <= 0) return static_cast<int32_t>(0u - static_cast<uint32_t>(value));
+      --p;
+      r = value;
+    } else {
+      ++r;
+    }
+  }
+  lemmatizer::RaiseText("get_lemcode_simple() : should never get here!");
+}
