@@ -1,0 +1,80 @@
+#include "tools/lemm/language_session.h"
+
+#include "interface/lemmatizer.h"
+#include "platform/codepage.h"
+
+namespace lemmatizer {
+
+namespace {
+
+std::string Message(const char* buffer, size_t size) {
+  std::string text(buffer, size);
+  const size_t end = text.find('\0');
+  return end == std::string::npos ? text : text.substr(0, end);
+}
+
+}  // namespace
+
+bool LanguageSession::Open(const std::string& code, const std::string& dictionaryDir,
+                           std::string& error) {
+  m_code = code;
+  for (char& c : m_code) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+  m_codePage = CodePageForLanguage(m_code);
+  if (m_codePage == 0) {
+    error = "unknown language code \"" + code + "\"";
+    return false;
+  }
+  // The names LemmatizeCreate forms, created through LemmatizerCreate so
+  // that the library's message can be shown.
+  const std::string base = dictionaryDir + "lemm/" + m_code;
+  char message[1024] = {0};
+  const int32_t status = LemmatizerCreate(
+      m_code.c_str(), (base + ".swd").c_str(), (base + "1.pwd").c_str(), (base + "2.pwd").c_str(),
+      (base + "-cwd.hsq").c_str(), (base + "-prfx.hsq").c_str(), (base + "-ss.hsq").c_str(),
+      nullptr, message, sizeof(message) - 1);
+  if (status != 0) {
+    error = status == 2 ? "the library does not offer language \"" + m_code + "\""
+                        : Message(message, sizeof(message));
+    return false;
+  }
+  if (m_code == "ru") {
+    if (LemmatizeInitRusischExtendPath((base + ".txt").c_str(), message, sizeof(message) - 1) !=
+        0) {
+      error = Message(message, sizeof(message));
+      return false;
+    }
+  }
+  if (LemmatizeSetLanguage(m_code.c_str(), message, sizeof(message) - 1) != 0) {
+    error = Message(message, sizeof(message));
+    return false;
+  }
+  return true;
+}
+
+bool LanguageSession::Lemmatize(const std::string& word, std::vector<Reading>& readings,
+                                std::string& error) {
+  readings.clear();
+  std::string bytes;
+  if (!Utf8ToCodePage(word, m_codePage, bytes)) {
+    error = "not writable in code page " + std::to_string(m_codePage);
+    return false;
+  }
+  LemmatizerResult result;
+  LemmatizerInitResult(&result);
+  char message[512] = {0};
+  const int32_t status = ::Lemmatize(bytes.c_str(), &result, message, sizeof(message) - 1);
+  if (status != 0) {
+    error = Message(message, sizeof(message));
+    LemmatizerFreeResult(&result);
+    return false;
+  }
+  for (int32_t i = 0; i < result.count; ++i) {
+    const char* name = GetStringForTag(result.tags[i], nullptr, 0);
+    readings.push_back(Reading{CodePageToUtf8(result.lemmas[i], m_codePage), result.tags[i],
+                               name == nullptr ? std::to_string(result.tags[i]) : name});
+  }
+  LemmatizerFreeResult(&result);
+  return true;
+}
+
+}  // namespace lemmatizer

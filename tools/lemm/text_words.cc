@@ -1,0 +1,126 @@
+#include "tools/lemm/text_words.h"
+
+#include <cstdint>
+
+namespace lemmatizer {
+
+namespace {
+
+// Decodes the code point at `pos` and advances; malformed bytes count as
+// one code point each (U+FFFD).
+uint32_t Next(std::string_view s, size_t& pos) {
+  const auto lead = static_cast<unsigned char>(s[pos]);
+  int extra = lead < 0x80             ? 0
+              : (lead & 0xE0) == 0xC0 ? 1
+              : (lead & 0xF0) == 0xE0 ? 2
+              : (lead & 0xF8) == 0xF0 ? 3
+                                      : -1;
+  if (extra < 0 || (extra > 0 && pos + extra >= s.size())) {
+    ++pos;
+    return 0xFFFD;
+  }
+  uint32_t cp = extra == 0 ? lead : lead & (0x3F >> extra);
+  for (int i = 1; i <= extra; ++i) {
+    const auto b = static_cast<unsigned char>(s[pos + i]);
+    if ((b & 0xC0) != 0x80) {
+      ++pos;
+      return 0xFFFD;
+    }
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  pos += extra + 1;
+  return cp;
+}
+
+void Append(uint32_t cp, std::string& out) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+bool IsWordChar(uint32_t cp) {
+  if (cp < 0x80) {
+    return (cp >= '0' && cp <= '9') || (cp >= 'a' && cp <= 'z') || (cp >= 'A' && cp <= 'Z');
+  }
+  if (cp >= 0x80 && cp <= 0xBF) return cp == 0xAA || cp == 0xB5 || cp == 0xBA;
+  if (cp == 0xD7 || cp == 0xF7) return false;
+  if (cp >= 0x2000 && cp <= 0x2BFF) return false;  // punctuation, symbols, arrows
+  if (cp >= 0x3000 && cp <= 0x303F) return false;
+  if (cp == 0xFFFD || (cp >= 0xFE30 && cp <= 0xFE4F)) return false;
+  return true;
+}
+
+bool IsJoiner(uint32_t cp) { return cp == '\'' || cp == '-' || cp == 0x2019 || cp == 0xB4; }
+
+}  // namespace
+
+std::vector<std::string> SplitWords(std::string_view utf8) {
+  std::vector<std::string> words;
+  std::string word;
+  size_t pos = 0;
+  while (pos < utf8.size()) {
+    const size_t start = pos;
+    const uint32_t cp = Next(utf8, pos);
+    if (IsWordChar(cp)) {
+      word.append(utf8.substr(start, pos - start));
+      continue;
+    }
+    if (IsJoiner(cp) && !word.empty() && pos < utf8.size()) {
+      size_t after = pos;
+      if (IsWordChar(Next(utf8, after))) {
+        word.append(utf8.substr(start, pos - start));
+        continue;
+      }
+    }
+    if (!word.empty()) words.push_back(word);
+    word.clear();
+  }
+  if (!word.empty()) words.push_back(word);
+  return words;
+}
+
+std::string LowerUtf8(std::string_view utf8) {
+  std::string out;
+  size_t pos = 0;
+  while (pos < utf8.size()) {
+    uint32_t cp = Next(utf8, pos);
+    if ((cp >= 'A' && cp <= 'Z') || (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) ||
+        (cp >= 0x391 && cp <= 0x3AB && cp != 0x3A2) || (cp >= 0x410 && cp <= 0x42F)) {
+      cp += 0x20;
+    } else if (cp >= 0x400 && cp <= 0x40F) {
+      cp += 0x50;
+    } else if (cp >= 0x100 && cp <= 0x17F && cp != 0x130 && cp != 0x138 && cp != 0x149 &&
+               cp != 0x17F) {
+      // Latin Extended-A pairs capitals and small letters; the parity of
+      // the pair changes at U+0139 and again at U+014A.
+      const bool oddCapital = (cp >= 0x139 && cp <= 0x148) || (cp >= 0x179 && cp <= 0x17E);
+      if (oddCapital ? (cp % 2 == 1) : (cp % 2 == 0)) cp += 1;
+    } else if (cp == 0x386) {
+      cp = 0x3AC;
+    } else if (cp >= 0x388 && cp <= 0x38A) {
+      cp += 0x25;
+    } else if (cp == 0x38C) {
+      cp = 0x3CC;
+    } else if (cp == 0x38E || cp == 0x38F) {
+      cp += 0x3F;
+    } else if (cp == 0x178) {
+      cp = 0xFF;
+    }
+    Append(cp, out);
+  }
+  return out;
+}
+
+}  // namespace lemmatizer
