@@ -129,6 +129,16 @@ TEST_F(Compiler, WhatTheTrieCannotRebuildGoesToTheSwdFile) {
   EXPECT_EQ(FindSwd("fr", "chante"), "");
 }
 
+TEST_F(Compiler, CaseVariantsNeverHideTheLowerCaseFormsReadings) {
+  // "Is" cannot be rebuilt by the trie (its lemma has a capital), so it goes
+  // to the SWD file, whose answer is final for "is" as well: "is" goes
+  // there too, and first, although the trie could rebuild it.
+  Compile("fr", "Is\tIs\tNOMP\nis\tir\tVRBFs1\nchantes\tchanter\tVRBFs2\n");
+  EXPECT_EQ(FindSwd("fr", "is"), "ir/VRBFs1 Is/NOMP");
+  EXPECT_EQ(FindSwd("fr", "Is"), "ir/VRBFs1 Is/NOMP");
+  EXPECT_EQ(FindSwd("fr", "chantes"), "");
+}
+
 TEST_F(Compiler, AlbanianPrefixedStemsAreEncodedThroughTheHandler) {
   Compile("al", "s'kuptoj\tkuptoj\tVRBFs1\npunova\tpunoj\tVRBFs1\n");
   CLemmatizer dictionary(Path("al-cwd.hsq").c_str(), lemmatizer::AlbanianLemcodeHandler, 0);

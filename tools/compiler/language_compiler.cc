@@ -1,5 +1,6 @@
 #include "tools/compiler/language_compiler.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -7,6 +8,7 @@
 #include <iostream>
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "dictionary/lemmatizer.h"
 #include "platform/codepage.h"
@@ -33,6 +35,17 @@ std::unique_ptr<CLemmatizer> MakeDictionaryObject(const std::string& code, const
   if (!WriteBytes(main, MainDictionaryBytes("", {}))) return nullptr;
   return BuildDictionary(*entry, main.c_str(), (dir + code + "-prfx.hsq").c_str(),
                          (dir + code + "-ss.hsq").c_str());
+}
+
+// The byte folding with which the SWD lookup compares sources.
+std::string FoldCase(std::string text) {
+  for (char& c : text) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 0x61 && b <= 0x7A) || (b >= 0xE0 && b <= 0xF6) || (b >= 0xF8 && b <= 0xFD)) {
+      c = static_cast<char>(b - 0x20);
+    }
+  }
+  return text;
 }
 
 std::string FormatSeconds(double seconds) {
@@ -65,6 +78,13 @@ bool CompileLanguage(const CompileOptions& options, CompileSummary& summary, std
   std::vector<LexiconForm> forms;
   LexiconStats stats;
   if (!ReadLexicon(options.lexiconPath, codePage, forms, stats, error)) return false;
+  // Forms that differ only in case share a key in the trie and a run in
+  // the SWD file, where readings keep the order forms come in. Lower-case
+  // forms go first so that "is" answers with "be" before the name "Is".
+  std::stable_partition(forms.begin(), forms.end(), [](const LexiconForm& form) {
+    const auto first = static_cast<unsigned char>(form.form[0]);
+    return CWordNormalizer::DefaultLower(first) == first;
+  });
   summary.lexiconLines = stats.lines;
   summary.readings = stats.readings;
   summary.dropped = stats.droppedCodePage + stats.droppedTag + stats.droppedMalformed;
@@ -102,31 +122,60 @@ bool CompileLanguage(const CompileOptions& options, CompileSummary& summary, std
                          dictionary->HandlerArg());
   CSWD swdKeys(code.c_str(), 0);
 
-  // key -> readings, in the order keys were first seen.
+  // Pass 1: which forms the trie can rebuild.
+  struct Encoding {
+    bool inTrie = false;
+    std::string key;
+    std::vector<HsqResult> readings;
+  };
+  std::vector<Encoding> encodings(forms.size());
+  for (size_t f = 0; f < forms.size(); ++f) {
+    if (options.progress && (f + 1) % 200000 == 0) {
+      std::cerr << code << ": " << f + 1 << " of " << forms.size() << " forms encoded\n";
+    }
+    const LexiconForm& form = forms[f];
+    Encoding& encoding = encodings[f];
+    bool encodable =
+        form.form.find(' ') == std::string::npos && encoder.KeyOf(form.form, encoding.key);
+    for (size_t i = 0; encodable && i < form.readings.size(); ++i) {
+      HsqResult r{form.readings[i].tag - 1, 0, 0};
+      encodable = encoder.Encode(form.form, encoding.key, form.readings[i].lemma, r.cut, r.lemcode);
+      encoding.readings.push_back(r);
+    }
+    encoding.inTrie = encodable;
+  }
+
+  // The SWD answer is final and matches sources without regard to case, so
+  // a form in the trie whose SWD key meets an SWD source would be hidden by
+  // it ("is" behind the name "Is"): such forms go to the SWD file as well,
+  // where the order of forms decides the order of readings.
+  std::unordered_set<std::string> swdSources;
+  for (size_t f = 0; f < forms.size(); ++f) {
+    if (!encodings[f].inTrie) swdSources.insert(FoldCase(swdKeys.LookupKey(forms[f].form.c_str())));
+  }
+  for (size_t f = 0; f < forms.size(); ++f) {
+    if (encodings[f].inTrie &&
+        swdSources.count(FoldCase(swdKeys.LookupKey(forms[f].form.c_str()))) != 0) {
+      encodings[f].inTrie = false;
+    }
+  }
+
+  // Pass 2: keys with their readings in the order keys were first seen, and
+  // SWD lines in the order of the forms.
   std::unordered_map<std::string, size_t> keyIndex;
   std::vector<std::pair<std::string, std::vector<HsqResult>>> keys;
   std::vector<SwdLine> swd;
-  std::string key;
-  int64_t done = 0;
-  for (const LexiconForm& form : forms) {
-    if (options.progress && ++done % 200000 == 0) {
-      std::cerr << code << ": " << done << " of " << forms.size() << " forms encoded\n";
-    }
-    std::vector<HsqResult> encoded;
-    bool encodable = form.form.find(' ') == std::string::npos && encoder.KeyOf(form.form, key);
-    for (size_t i = 0; encodable && i < form.readings.size(); ++i) {
-      HsqResult r{form.readings[i].tag - 1, 0, 0};
-      encodable = encoder.Encode(form.form, key, form.readings[i].lemma, r.cut, r.lemcode);
-      encoded.push_back(r);
-    }
-    if (encodable) {
-      auto it = keyIndex.find(key);
+  for (size_t f = 0; f < forms.size(); ++f) {
+    const LexiconForm& form = forms[f];
+    const Encoding& encoding = encodings[f];
+    if (encoding.inTrie) {
+      auto it = keyIndex.find(encoding.key);
       if (it == keyIndex.end()) {
-        keyIndex.emplace(key, keys.size());
-        keys.emplace_back(key, encoded);
+        keyIndex.emplace(encoding.key, keys.size());
+        keys.emplace_back(encoding.key, encoding.readings);
       } else {
         auto& readings = keys[it->second].second;
-        for (const HsqResult& r : encoded) {
+        for (const HsqResult& r : encoding.readings) {
           bool present = false;
           for (const HsqResult& p : readings) {
             present = present || (p.rawTag == r.rawTag && p.cut == r.cut && p.lemcode == r.lemcode);
@@ -134,10 +183,10 @@ bool CompileLanguage(const CompileOptions& options, CompileSummary& summary, std
           if (!present) readings.push_back(r);
         }
       }
-      summary.trieReadings += static_cast<int64_t>(encoded.size());
+      summary.trieReadings += static_cast<int64_t>(encoding.readings.size());
       continue;
     }
-    // To the SWD dictionary: one line per lemma with all its tags.
+    // One SWD line per lemma with all its tags.
     const std::string source = swdKeys.LookupKey(form.form.c_str());
     std::vector<SwdLine> lines;
     for (const LexiconReading& reading : form.readings) {
