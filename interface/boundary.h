@@ -47,7 +47,8 @@ int32_t Guard(const BoundaryRule& rule, char* buffer, int32_t size, Body&& body)
     CopyMessage(buffer, size, rule.stringMessage != nullptr ? rule.stringMessage : text.c_str());
     return rule.stringStatus;
   } catch (const std::exception& error) {
-    CopyMessage(buffer, size, rule.standardMessage != nullptr ? rule.standardMessage : error.what());
+    CopyMessage(buffer, size,
+                rule.standardMessage != nullptr ? rule.standardMessage : error.what());
     return rule.standardStatus;
   } catch (...) {
     CopyMessage(buffer, size, rule.otherMessage);
@@ -56,11 +57,17 @@ int32_t Guard(const BoundaryRule& rule, char* buffer, int32_t size, Body&& body)
 }
 
 // The rules of the exports.
-extern const BoundaryRule kCreateRule;        // LemmatizerCreate
-extern const BoundaryRule kLemmatizeRule;     // Lemmatize, LemmatizeEH
-extern const BoundaryRule kSetLanguageRule;   // LemmatizeSetLanguage
-extern const BoundaryRule kGetLanguageRule;   // LemmatizeGetLanguage
-extern const BoundaryRule kTagNameRule;       // GetStringForTag (status unused)
+extern const BoundaryRule kCreateRule;       // LemmatizerCreate
+extern const BoundaryRule kLemmatizeRule;    // Lemmatize, LemmatizeEH
+extern const BoundaryRule kSetLanguageRule;  // LemmatizeSetLanguage
+extern const BoundaryRule kGetLanguageRule;  // LemmatizeGetLanguage
+extern const BoundaryRule kTagNameRule;      // GetStringForTag (status unused)
+// These three catch nothing of their own in the interface's design, but they
+// allocate (the names they form, the file they read): whatever is raised
+// becomes their failure value.
+extern const BoundaryRule kCreateExRule;        // LemmatizerCreateEx: 3
+extern const BoundaryRule kCreateFromBaseRule;  // LemmatizeCreate: 0 (no message buffer)
+extern const BoundaryRule kExtendPathRule;      // LemmatizeInitRusischExtendPath: 5
 
 }  // namespace lemmatizer
 

@@ -12,13 +12,6 @@
 namespace lemmatizer {
 namespace {
 
-// LemmatizerCreateEx and LemmatizeCreate allocate the names they form; a
-// failure there becomes their failure value (3, and 0 for LemmatizeCreate,
-// which has no message buffer).
-const BoundaryRule kCreateExRule = {3, 3, 3, 3, nullptr, nullptr, nullptr, "unknown exception"};
-const BoundaryRule kCreateFromBaseRule = {0,       0,       0,       0,
-                                          nullptr, nullptr, nullptr, "unknown exception"};
-
 // The message buffer of LemmatizeCreate's inner calls, discarded.
 constexpr int32_t kLocalBufferSize = 99;
 

@@ -1,7 +1,17 @@
 #include "interface/result.h"
 
+#include <cstddef>
 #include <cstring>
 #include <new>
+
+// The record is part of the binary interface: four fields without gaps.
+// On LP64 the two pointers are 8 bytes wide.
+static_assert(offsetof(LemmatizerResult, count) == 0, "count at 0");
+static_assert(offsetof(LemmatizerResult, dictionaryHit) == 4, "dictionaryHit at 4");
+static_assert(sizeof(void*) != 8 || offsetof(LemmatizerResult, lemmas) == 8, "lemmas at 8");
+static_assert(sizeof(void*) != 8 || offsetof(LemmatizerResult, tags) == 16, "tags at 16");
+static_assert(sizeof(void*) != 8 || sizeof(LemmatizerResult) == 24, "no padding");
+static_assert(sizeof(void*) != 4 || sizeof(LemmatizerResult) == 16, "32-bit layout");
 
 extern "C" LemmatizerResult* LemmatizerInitResult(LemmatizerResult* result) {
   if (result == nullptr) return result;

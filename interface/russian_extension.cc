@@ -20,10 +20,6 @@ constexpr int kLineBufferSize = 1024;
 constexpr size_t kMaxEndingLength = 127;
 constexpr size_t kMaxTagNameLength = 31;
 
-// LemmatizeInitRusischExtendPath catches everything: a failure (an
-// allocation, say) becomes its status 5.
-const BoundaryRule kExtendPathRule = {5, 5, 5, 5, nullptr, nullptr, nullptr, "unknown exception"};
-
 // The process-wide extension state.
 struct ExtensionState {
   std::string extendFilePath;
