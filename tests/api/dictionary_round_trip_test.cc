@@ -1,0 +1,196 @@
+// Round trip of the shipped dictionaries: every form of a language's
+// lexicon, lemmatized through the C interface, gives back its lexicon
+// readings. Runs on the dictionaries in build/dict/lemm/ and the lexicons in
+// build/lexicons/ (LEMM_DICTIONARIES and LEMM_LEXICONS override them) and
+// skips a language whose files are not there. By default every 20th form is
+// tried; the codes listed in LEMM_ROUND_TRIP_FULL (comma-separated) are
+// tried whole.
+//
+// What "its readings" means where the files' design decides:
+//   - forms that differ only in case share their readings (the trie key and
+//     the SWD lookup fold case), so the readings of a form are checked to
+//     be among those of its case variants, and in order when it has none;
+//   - an SWD answer gives the tags of one lemma in tag-number order;
+//   - words the special-form rules answer ("NATO", "CDs", "x-") and words of
+//     100 bytes or more never reach the dictionaries and are skipped.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "lemmatizer.h"
+#include "platform/codepage.h"
+
+namespace {
+
+using Pair = std::pair<std::string, int32_t>;
+
+std::string Setting(const char* name, const std::string& fallback) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0' ? value : fallback;
+}
+
+bool IsUpper(unsigned char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDD && c != 0xD7);
+}
+
+// Whether the special-form rules answer the word before any dictionary.
+bool IsSpecialForm(const std::string& w) {
+  const size_t n = w.size();
+  if (w == ";" || (n > 1 && w.back() == '-')) return true;
+  if (n > 1 && std::all_of(w.begin(), w.end(), [](char c) { return IsUpper(c); })) return true;
+  if (n > 2 && w.back() == 's') {
+    const bool capsBefore = std::all_of(w.begin(), w.end() - 1, [](char c) { return IsUpper(c); });
+    if (capsBefore) return true;
+    const auto c = static_cast<unsigned char>(w[n - 2]);
+    const bool apostrophe = c == 0xB4 || c == '\'' || c == '`';
+    if (n > 3 && apostrophe &&
+        std::all_of(w.begin(), w.end() - 2, [](char x) { return IsUpper(x); })) {
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string FoldCase(std::string text) {
+  for (char& c : text) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 0x61 && b <= 0x7A) || (b >= 0xE0 && b <= 0xF6) || (b >= 0xF8 && b <= 0xFD)) {
+      c = static_cast<char>(b - 0x20);
+    }
+  }
+  return text;
+}
+
+struct Form {
+  std::string form;
+  std::vector<Pair> readings;
+};
+
+class RoundTrip : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(RoundTrip, EveryFormGivesBackItsReadings) {
+  const std::string code = GetParam();
+  const std::string dictionaries = Setting("LEMM_DICTIONARIES", LEMMATIZER_BINARY_DIR "/dict/");
+  const std::string lexicons = Setting("LEMM_LEXICONS", LEMMATIZER_BINARY_DIR "/lexicons/");
+  static const std::map<std::string, std::string> kFirstEdition = {
+      {"d4", "de"}, {"e4", "en"}, {"f4", "fr"}, {"s4", "es"}, {"i4", "it"}, {"r4", "ru"}};
+  std::string lexiconPath = lexicons + code + ".tsv";
+  if (!std::ifstream(lexiconPath) && kFirstEdition.count(code) != 0) {
+    lexiconPath = lexicons + kFirstEdition.at(code) + ".tsv";
+  }
+  std::ifstream lexicon(lexiconPath);
+  if (!lexicon || !std::ifstream(dictionaries + "lemm/" + code + "-cwd.hsq")) {
+    GTEST_SKIP() << "no lexicon or dictionary for " << code;
+  }
+  const std::string full = "," + Setting("LEMM_ROUND_TRIP_FULL", "") + ",";
+  const size_t step = full.find("," + code + ",") != std::string::npos ? 1 : 20;
+  const int codePage = lemmatizer::CodePageForLanguage(code);
+
+  // The lexicon in the code page, grouped by form, and the forms of each
+  // case-folded spelling.
+  std::vector<Form> forms;
+  std::map<std::string, size_t> index;
+  std::map<std::string, std::vector<size_t>> variants;
+  std::string line, form, lemma;
+  while (std::getline(lexicon, line)) {
+    std::stringstream fields(line);
+    std::string f, l, tagName;
+    if (!std::getline(fields, f, '\t') || !std::getline(fields, l, '\t') ||
+        !std::getline(fields, tagName, '\t')) {
+      continue;
+    }
+    int32_t tag = 0;
+    for (int32_t n = 1; n <= 1849 && tag == 0; ++n) {
+      if (tagName == GetStringForTag(n, nullptr, 0)) tag = n;
+    }
+    if (tag == 0 || !lemmatizer::Utf8ToCodePage(f, codePage, form) ||
+        !lemmatizer::Utf8ToCodePage(l, codePage, lemma)) {
+      continue;
+    }
+    auto it = index.find(form);
+    if (it == index.end()) {
+      it = index.emplace(form, forms.size()).first;
+      forms.push_back(Form{form, {}});
+      variants[FoldCase(form)].push_back(forms.size() - 1);
+    }
+    const Pair reading(lemma, tag);
+    auto& readings = forms[it->second].readings;
+    if (std::find(readings.begin(), readings.end(), reading) == readings.end()) {
+      readings.push_back(reading);
+    }
+  }
+
+  ASSERT_EQ(LemmatizeCreate(code.c_str(), dictionaries.c_str()), 1) << code;
+  LemmatizerResult result;
+  LemmatizerInitResult(&result);
+  size_t tried = 0, failures = 0;
+  for (size_t i = 0; i < forms.size(); i += step) {
+    const Form& f = forms[i];
+    if (IsSpecialForm(f.form) || f.form.size() >= 100) continue;
+    ++tried;
+    ASSERT_EQ(LemmatizeEH(f.form.c_str(), &result, 0), 0) << f.form;
+    std::vector<Pair> got;
+    for (int32_t r = 0; r < result.count; ++r) got.emplace_back(result.lemmas[r], result.tags[r]);
+    const auto& group = variants[FoldCase(f.form)];
+    std::vector<Pair> expected = f.readings;
+    bool ok;
+    if (group.size() == 1 && result.dictionaryHit == 0) {
+      ok = got == expected;  // the trie keeps the lexicon's order
+    } else if (group.size() == 1) {
+      // The SWD file: lemmas in lexicon order, each lemma's tags ascending.
+      std::vector<Pair> ordered;
+      for (const Pair& p : expected) {
+        if (std::any_of(ordered.begin(), ordered.end(),
+                        [&](const Pair& o) { return o.first == p.first; })) {
+          continue;
+        }
+        std::vector<int32_t> tags;
+        for (const Pair& q : expected) {
+          if (q.first == p.first) tags.push_back(q.second);
+        }
+        std::sort(tags.begin(), tags.end());
+        for (int32_t t : tags) ordered.emplace_back(p.first, t);
+      }
+      ok = got == ordered;
+    } else {
+      // Case variants: each own reading is there, and nothing that no
+      // variant has.
+      std::vector<Pair> any;
+      for (size_t v : group)
+        any.insert(any.end(), forms[v].readings.begin(), forms[v].readings.end());
+      ok = std::all_of(
+               expected.begin(), expected.end(),
+               [&](const Pair& p) { return std::find(got.begin(), got.end(), p) != got.end(); }) &&
+           std::all_of(got.begin(), got.end(), [&](const Pair& p) {
+             return std::find(any.begin(), any.end(), p) != any.end();
+           });
+    }
+    if (!ok && ++failures <= 10) {
+      std::string shown;
+      for (const Pair& p : got) shown += " " + p.first + "/" + std::to_string(p.second);
+      std::string wanted;
+      for (const Pair& p : expected) wanted += " " + p.first + "/" + std::to_string(p.second);
+      ADD_FAILURE() << code << " " << f.form << ": got" << shown << ", lexicon has" << wanted;
+    }
+  }
+  LemmatizerFreeResult(&result);
+  LemmatizerFreeRessources();
+  EXPECT_EQ(failures, 0u) << "of " << tried << " forms tried";
+  std::cout << code << ": " << tried << " forms tried, " << failures << " differ\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(AllLanguages, RoundTrip,
+                         ::testing::Values("de", "es", "fr", "en", "ru", "sv", "it", "po", "sk",
+                                           "sl", "al", "mk", "d4", "e4", "f4", "s4", "da", "du",
+                                           "fi", "gr", "r4", "i4", "ca"),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                           return std::string(info.param);
+                         });
+
+}  // namespace
