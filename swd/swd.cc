@@ -169,6 +169,21 @@ void CSWD::Load(const char* path, std::string& error) {
     error = "unknown exception";
   }
   MergeNeighbours();
+  m_foldedSources.clear();
+  for (auto& entry : m_entries) {
+    m_foldedSources.insert(FoldedSource(entry.first));
+    // Bit 0 is never reported.
+    entry.second.tagNumbers.clear();
+    for (int32_t n = 1; n <= CTagTable::kLastTag; ++n) {
+      if (entry.second.tags.test(static_cast<size_t>(n))) entry.second.tagNumbers.push_back(n);
+    }
+  }
+}
+
+std::string CSWD::FoldedSource(const std::string& text) {
+  std::string folded = text;
+  for (char& c : folded) c = static_cast<char>(lemmatizer::FoldCase(static_cast<unsigned char>(c)));
+  return folded;
 }
 
 void CSWD::MergeNeighbours() {
@@ -202,15 +217,17 @@ bool CSWD::Lookup(const char* word, std::vector<std::string>& lemmas, std::vecto
   tags.clear();
   if (word == nullptr || *word == '\0') return false;
   const std::string key = LookupKey(word);
+  // Only a source equal to the key without regard to case can match; most
+  // words have none, and the set answers that faster than the table.
+  if (m_foldedSources.count(FoldedSource(key)) == 0) return false;
   bool found = false;
   for (auto it = m_entries.lower_bound(key);
        it != m_entries.end() && lemmatizer::EqualIgnoringCase(it->first, key); ++it) {
     found = true;
     const SwdEntry& entry = it->second;
-    for (size_t n = 1; n <= static_cast<size_t>(CTagTable::kLastTag); ++n) {
-      if (!entry.tags.test(n)) continue;
+    for (int32_t n : entry.tagNumbers) {
       lemmas.push_back(entry.lemma);
-      tags.push_back(static_cast<int32_t>(n));
+      tags.push_back(n);
     }
   }
   return found;

@@ -13,11 +13,13 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 struct SwdEntry {
   std::string lemma;
-  std::bitset<1850> tags;  // bit n set: the entry yields tag number n
+  std::bitset<1850> tags;           // bit n set: the entry yields tag number n
+  std::vector<int32_t> tagNumbers;  // the set bits from 1 up, filled when loading ends
 };
 
 class CSWD {
@@ -47,6 +49,10 @@ class CSWD {
   // that word must be.
   std::string LookupKey(const char* word) const;
 
+  // `text` with the case folding under which Lookup compares sources: two
+  // sources meet the same words when their folded forms are equal.
+  static std::string FoldedSource(const std::string& text);
+
  private:
   // Folds each run of neighbouring entries with equal source and lemma into
   // its first entry, uniting their tags.
@@ -54,6 +60,7 @@ class CSWD {
 
   std::multimap<std::string, SwdEntry> m_entries;
   std::string m_language;
+  std::unordered_set<std::string> m_foldedSources;  // index of the sources, folded
 };
 
 #endif  // LEMMATIZER_SWD_SWD_H_

@@ -37,17 +37,6 @@ std::unique_ptr<CLemmatizer> MakeDictionaryObject(const std::string& code, const
                          (dir + code + "-ss.hsq").c_str());
 }
 
-// The byte folding with which the SWD lookup compares sources.
-std::string FoldCase(std::string text) {
-  for (char& c : text) {
-    const auto b = static_cast<unsigned char>(c);
-    if ((b >= 0x61 && b <= 0x7A) || (b >= 0xE0 && b <= 0xF6) || (b >= 0xF8 && b <= 0xFD)) {
-      c = static_cast<char>(b - 0x20);
-    }
-  }
-  return text;
-}
-
 std::string FormatSeconds(double seconds) {
   char text[32];
   std::snprintf(text, sizeof(text), "%.1f s", seconds);
@@ -151,11 +140,12 @@ bool CompileLanguage(const CompileOptions& options, CompileSummary& summary, std
   // where the order of forms decides the order of readings.
   std::unordered_set<std::string> swdSources;
   for (size_t f = 0; f < forms.size(); ++f) {
-    if (!encodings[f].inTrie) swdSources.insert(FoldCase(swdKeys.LookupKey(forms[f].form.c_str())));
+    if (!encodings[f].inTrie)
+      swdSources.insert(CSWD::FoldedSource(swdKeys.LookupKey(forms[f].form.c_str())));
   }
   for (size_t f = 0; f < forms.size(); ++f) {
     if (encodings[f].inTrie &&
-        swdSources.count(FoldCase(swdKeys.LookupKey(forms[f].form.c_str()))) != 0) {
+        swdSources.count(CSWD::FoldedSource(swdKeys.LookupKey(forms[f].form.c_str()))) != 0) {
       encodings[f].inTrie = false;
     }
   }
