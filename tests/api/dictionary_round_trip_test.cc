@@ -126,7 +126,22 @@ TEST_P(RoundTrip, EveryFormGivesBackItsReadings) {
     }
   }
 
-  ASSERT_EQ(LemmatizeCreate(code.c_str(), dictionaries.c_str()), 1) << code;
+  // A build without the language's rules does not offer it (status 2),
+  // whatever files lie there.
+  const std::string base = dictionaries + "lemm/" + code;
+  char message[256] = {0};
+  const int32_t created = LemmatizerCreate(
+      code.c_str(), (base + ".swd").c_str(), (base + "1.pwd").c_str(), (base + "2.pwd").c_str(),
+      (base + "-cwd.hsq").c_str(), (base + "-prfx.hsq").c_str(), (base + "-ss.hsq").c_str(),
+      nullptr, message, sizeof(message) - 1);
+  if (created == 2) {
+    GTEST_SKIP() << code << " is not offered by this build";
+  }
+  ASSERT_EQ(created, 0) << message;
+  if (code == "ru") {
+    ASSERT_EQ(LemmatizeInitRusischExtendPath((base + ".txt").c_str(), message, 255), 0);
+  }
+  ASSERT_EQ(LemmatizeSetLanguage(code.c_str(), message, 255), 0) << message;
   LemmatizerResult result;
   LemmatizerInitResult(&result);
   size_t tried = 0, failures = 0;
