@@ -78,7 +78,11 @@ std::vector<TrieRecord> TrieBuilder::Build(UnknownWords mode) const {
           uniform = false;
         }
         if (mode == UnknownWords::kGuess) {
-          for (const HsqResult& r : m_readingLists[keys[j]->readings]) ++frequency[Pack(r)];
+          // A guess only replaces letters the walk has matched: a reading
+          // that cuts deeper would rewrite an unseen part of the word.
+          for (const HsqResult& r : m_readingLists[keys[j]->readings]) {
+            if (static_cast<size_t>(r.cut) <= node.depth) ++frequency[Pack(r)];
+          }
         }
         ++j;
       }

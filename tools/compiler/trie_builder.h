@@ -6,8 +6,10 @@
 // the keys there gets their readings. Every node ends with a '+' record:
 // in strict mode it leads to a node that yields nothing (an unknown ending
 // gets no reading); in guessing mode it yields the most frequent reading of
-// the keys below the node (an unknown ending gets the likeliest reading of
-// its known neighbours).
+// the keys below the node among those that cut no more than the node's
+// depth, so a guess only rewrites letters the walk has matched (an unknown
+// ending gets the likeliest reading of its known neighbours; at the root,
+// where nothing has matched, only a reading that keeps the word whole).
 #ifndef LEMMATIZER_TOOLS_COMPILER_TRIE_BUILDER_H_
 #define LEMMATIZER_TOOLS_COMPILER_TRIE_BUILDER_H_
 
