@@ -69,10 +69,11 @@ bool CompileLanguage(const CompileOptions& options, CompileSummary& summary, std
   if (!ReadLexicon(options.lexiconPath, codePage, forms, stats, error)) return false;
   // Forms that differ only in case share a key in the trie and a run in
   // the SWD file, where readings keep the order forms come in. Lower-case
-  // forms go first so that "is" answers with "be" before the name "Is".
-  std::stable_partition(forms.begin(), forms.end(), [](const LexiconForm& form) {
-    const auto first = static_cast<unsigned char>(form.form[0]);
-    return CWordNormalizer::DefaultLower(first) == first;
+  // forms (those whose first letter the SWD lookup does not lower) go
+  // first, so that "is" answers with "be" before the name "Is".
+  CSWD swdKeys(code.c_str(), 0);
+  std::stable_partition(forms.begin(), forms.end(), [&swdKeys](const LexiconForm& form) {
+    return swdKeys.LookupKey(form.form.c_str())[0] == form.form[0];
   });
   summary.lexiconLines = stats.lines;
   summary.readings = stats.readings;
@@ -109,7 +110,6 @@ bool CompileLanguage(const CompileOptions& options, CompileSummary& summary, std
   }
   ReadingEncoder encoder(code, dictionary->Normalizer(), dictionary->Handler(),
                          dictionary->HandlerArg());
-  CSWD swdKeys(code.c_str(), 0);
 
   // Pass 1: which forms the trie can rebuild.
   struct Encoding {
