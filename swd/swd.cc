@@ -1,5 +1,8 @@
 #include "swd/swd.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <iterator>
 #include <sstream>
 #include <utility>
@@ -98,9 +101,9 @@ void FoldLatinKey(std::string& key) {
   }
 }
 
-// Sets the bit of every tag named in `field`; an unknown name is reported
-// in `error` and skipped.
-void ParseTags(const std::string& field, const std::string& line, std::bitset<1850>& tags,
+// Adds the number of every tag named in `field` to the ascending set
+// `tags`; an unknown name is reported in `error` and skipped.
+void ParseTags(const std::string& field, const std::string& line, std::vector<int32_t>& tags,
                std::string& error) {
   for (const std::string& name : SplitPieces(field, " \t")) {
     int32_t number = -1;
@@ -109,11 +112,12 @@ void ParseTags(const std::string& field, const std::string& line, std::bitset<18
     } catch (const std::string&) {
       number = -1;
     }
-    if (number < 0 || static_cast<size_t>(number) >= tags.size()) {
+    if (number < 1 || number > CTagTable::kLastTag) {
       error += "Tag (" + name + ") not supported in line : " + line + "\n";
       continue;
     }
-    tags.set(static_cast<size_t>(number));
+    const auto at = std::lower_bound(tags.begin(), tags.end(), number);
+    if (at == tags.end() || *at != number) tags.insert(at, number);
   }
 }
 
@@ -170,14 +174,7 @@ void CSWD::Load(const char* path, std::string& error) {
   }
   MergeNeighbours();
   m_foldedSources.clear();
-  for (auto& entry : m_entries) {
-    m_foldedSources.insert(FoldedSource(entry.first));
-    // Bit 0 is never reported.
-    entry.second.tagNumbers.clear();
-    for (int32_t n = 1; n <= CTagTable::kLastTag; ++n) {
-      if (entry.second.tags.test(static_cast<size_t>(n))) entry.second.tagNumbers.push_back(n);
-    }
-  }
+  for (const auto& entry : m_entries) m_foldedSources.insert(FoldedSource(entry.first));
 }
 
 std::string CSWD::FoldedSource(const std::string& text) {
@@ -191,7 +188,10 @@ void CSWD::MergeNeighbours() {
   auto previous = m_entries.begin();
   for (auto it = std::next(previous); it != m_entries.end();) {
     if (it->first == previous->first && it->second.lemma == previous->second.lemma) {
-      previous->second.tags |= it->second.tags;
+      std::vector<int32_t> united;
+      std::set_union(previous->second.tags.begin(), previous->second.tags.end(),
+                     it->second.tags.begin(), it->second.tags.end(), std::back_inserter(united));
+      previous->second.tags.swap(united);
       it = m_entries.erase(it);
     } else {
       previous = it++;
@@ -225,7 +225,7 @@ bool CSWD::Lookup(const char* word, std::vector<std::string>& lemmas, std::vecto
        it != m_entries.end() && lemmatizer::EqualIgnoringCase(it->first, key); ++it) {
     found = true;
     const SwdEntry& entry = it->second;
-    for (int32_t n : entry.tagNumbers) {
+    for (int32_t n : entry.tags) {
       lemmas.push_back(entry.lemma);
       tags.push_back(n);
     }

@@ -9,7 +9,6 @@
 #ifndef LEMMATIZER_SWD_SWD_H_
 #define LEMMATIZER_SWD_SWD_H_
 
-#include <bitset>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -18,8 +17,10 @@
 
 struct SwdEntry {
   std::string lemma;
-  std::bitset<1850> tags;           // bit n set: the entry yields tag number n
-  std::vector<int32_t> tagNumbers;  // the set bits from 1 up, filled when loading ends
+  // The tag numbers (1 to 1849) the entry yields, ascending, each once: a
+  // set kept as a sorted list, which costs a few bytes where a bit per tag
+  // number would cost 232 for every entry.
+  std::vector<int32_t> tags;
 };
 
 class CSWD {
