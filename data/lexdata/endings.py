@@ -97,8 +97,9 @@ def generate(code, readings):
     upper = fixed_b[116] if code == "it" else None
     in_run = {i: e for i, e in fixed_b.items() if e not in after and e != upper}
     run_len = n - 1 - len(after)
-    # the fixed rows of the run bound which entries may join it: exactly
-    # index-1 entries sort before a fixed row at that index
+    # the fixed rows of a run are its first rows (1, 2, 3): every other
+    # entry must sort after the last of them to leave them at their indices
+    assert sorted(in_run) == list(range(1, len(in_run) + 1))
     lower_ok = max(in_run.values()) if in_run else b""
     taken = set(fixed_b.values())
 

@@ -1,17 +1,20 @@
 """Merging readings of several sources into one lexicon, and writing it."""
 
+import functools
 import os
 
 # Tag families in the order a form's readings are given when the sources
-# say nothing better: closed classes, auxiliaries, content words, names,
-# untagged readings last.
+# say nothing better: closed classes (prepositions and conjunctions, the
+# most frequent, first), auxiliaries, content words, names, untagged
+# readings last.
 _RANK_PREFIXES = [
-    "DET", "PNN", "PNR", "PNW", "PNDA", "POPO", "DTWH", "ADWH", "PREP",
-    "CON", "PTCL", "VRBB", "VRBH", "VRBM", "VRBD", "INFB", "INFH", "INFM",
+    "PREP", "CON", "DET", "PNN", "PNR", "PNW", "PNDA", "POPO", "DTWH", "ADWH",
+    "PTCL", "VRBB", "VRBH", "VRBM", "VRBD", "INFB", "INFH", "INFM",
     "NOMC", "ADJE", "ADVB", "VRBF", "VRB", "INF", "PAP", "PRP", "GER",
     "IMP", "NUML", "ORDL", "NABB", "UABB", "ADJ", "NOMP", "ANYC"]
 
 
+@functools.lru_cache(maxsize=None)
 def tag_rank(tag):
     for i, p in enumerate(_RANK_PREFIXES):
         if tag.startswith(p):

@@ -46,6 +46,41 @@ APERTIUM = {
     "ru": (["apertium-bel-rus", "apertium-rus-ukr"], ["rus-bel", "rus-ukr"]),
 }
 
+# packages each recipe needs besides its Apertium pairs: (apt, npm)
+EXTRA_PACKAGES = {
+    "en": (["wordnet-base", "hunspell-en-us"], {}),
+    "de": (["hunspell-de-de"], {**S.GERMAN, **S.GERMAN_DETERMINERS}),
+    "fr": ([], S.LEFFF),
+    "es": (["hunspell-es"], {}),
+    "po": (["hunspell-pt-pt"], {}),
+    "it": (["hunspell-it"], S.ITALIAN),
+    "da": (["hunspell-da"], {}),
+    "du": (["hunspell-nl"], {}),
+    "ru": ([], S.AZ),
+    "sl": (["hunspell-sr"], {}),
+    "sk": (["hunspell-sr"], {}),
+    "al": (["myspell-sq"], {}),
+    "fi": (["voikko-fi", "python3-libvoikko", "dict-freedict-fin-eng"], {}),
+    "gr": (["hunspell-el", "dict-freedict-ell-eng"], {}),
+}
+# sk reads the Serbian analysers of sl and transliterates them
+APERTIUM_OF = {"sk": "sl"}
+
+
+def packages_for(code):
+    """(apt packages, npm packages) that the recipe of a code installs."""
+    apt, npm = EXTRA_PACKAGES.get(code, ([], {}))
+    ap = APERTIUM.get(APERTIUM_OF.get(code, code))
+    if ap:
+        apt = ["lttoolbox-dev"] + ap[0] + apt
+    return list(apt), dict(npm)
+
+
+def analysers_for(code):
+    ap = APERTIUM.get(APERTIUM_OF.get(code, code))
+    return ap[1] if ap else []
+
+
 _maps = {}
 
 
@@ -67,10 +102,14 @@ class Stats:
 def mapped(rows, tmap, code, stats, source, convert=None):
     """(form, lemma, tag, score) for rows (form, lemma, tokens[, score])."""
     out = []
+    memo = {}
     for row in rows:
         form, lemma, toks = row[0], row[1], row[2]
         score = row[3] if len(row) > 3 else 0
-        tag = tmap.map(toks, code)
+        key = tuple(toks)
+        tag = memo.get(key, 0)
+        if tag == 0:
+            tag = memo[key] = tmap.map(toks, code)
         if tag is None:
             stats.note(source, toks)
             continue
@@ -106,10 +145,29 @@ def hunspell_layer(pkg, dic, convert=None):
 
 # ---------------------------------------------------------------- recipes
 
+def english_pronoun_lemma(tags):
+    """Subject form for the person, number and gender of a pronoun."""
+    t = set(tags)
+    if "p1" in t:
+        return "I" if "sg" in t else "we"
+    if "p2" in t:
+        return "you"
+    if "p3" in t:
+        if "pl" in t:
+            return "they"
+        return "he" if "m" in t else "she" if "f" in t else "it" if "nt" in t else None
+    return None
+
+
 def recipe_en(stats, pool):
-    ap, srcs = apertium_layer("en", stats, pool)
-    # Apertium gives personal pronouns an artificial lemma
-    ap.readings = [r for r in ap.readings if r[1] not in ("prpers", "prpers+")]
+    pkgs, analysers = APERTIUM["en"]
+    rows, srcs = S.apertium_readings(pkgs, analysers, pool)
+    # Apertium gives personal pronouns an artificial lemma: the lemma of a
+    # personal pronoun is its subject form
+    rows = [(f, english_pronoun_lemma(t) if l == "prpers" else l, t, n)
+            for f, l, t, n in rows]
+    ap = Layer("apertium", mapped([r for r in rows if r[1]], tagmap("apertium"),
+                                  "en", stats, "apertium"))
     exc, wsrc = S.wordnet_exceptions()
     wn = Layer("wordnet exceptions", mapped(exc, tagmap("wordnet"), "en", stats,
                                             "wordnet"))
@@ -120,12 +178,16 @@ def recipe_en(stats, pool):
 
 
 def recipe_de(stats, pool):
+    drows, dsrc = S.german_determiner_readings()
+    det = Layer("german-determiners", mapped(drows, tagmap("german-npm"), "de",
+                                             stats, "german-npm"))
     rows, srcs = S.german_readings()
     npm = Layer("german-pos-dict", mapped(rows, tagmap("german-npm"), "de", stats,
                                           "german-npm"))
     hs, hsrc = hunspell_layer("hunspell-de-de", "de_DE")
-    return [npm, hs], srcs + [hsrc], [
-        "npm paradigm tables first (irregular verbs and nouns right); Hunspell "
+    return [det, npm, hs], [dsrc] + srcs + [hsrc], [
+        "Determiner paradigms (german-determiners) first, then the "
+        "npm paradigm tables (irregular verbs and nouns right); Hunspell "
         "de_DE (igerman98) adds coverage, untagged. No comparatives or "
         "superlatives in either source."]
 

@@ -34,14 +34,13 @@ def dev_figures(code, lexicon_path, rows=None):
     if rows is None and not os.path.exists(path):
         return None
     cp = codepage(code)
-    first = {}
+    exact, by_key = {}, {}
     for form, lemma, _ in read_lexicon(lexicon_path):
+        exact.setdefault(form, lemma)
         try:
-            k = key_bytes(code, form.encode(cp))
+            by_key.setdefault(key_bytes(code, form.encode(cp)), lemma)
         except UnicodeEncodeError:
             continue
-        first.setdefault(k, lemma)
-        first.setdefault(form.lower(), lemma)
     if rows is None:
         with open(path, encoding="utf-8") as f:
             lines = f.read().split("\n")[1:]
@@ -51,13 +50,14 @@ def dev_figures(code, lexicon_path, rows=None):
         if upos in SKIP_UPOS or mwt != "_":
             continue
         n += 1
-        try:
-            k = key_bytes(code, form.encode(cp))
-        except UnicodeEncodeError:
-            k = None
-        got = first.get(k) if k is not None else None
+        # the form in lower case (a capital is mostly the sentence's), as
+        # written, then any form of its key
+        got = exact.get(form.lower()) or exact.get(form)
         if got is None:
-            got = first.get(form.lower())
+            try:
+                got = by_key.get(key_bytes(code, form.encode(cp)))
+            except UnicodeEncodeError:
+                pass
         if got is None:
             continue
         known += 1

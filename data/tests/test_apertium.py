@@ -77,6 +77,13 @@ class Expansion(unittest.TestCase):
         self.assertIsNone(_keep_apertium(
             "dámelo", "dar<vblex><imp><p2><sg>+me<prn><enc>+lo<prn><enc>"))
         self.assertIsNone(_keep_apertium("10th", "10th<adj><ord>"))
+        self.assertIsNone(_keep_apertium("a.im@y", "a.im@y<num>"))
+        self.assertIsNone(_keep_apertium("etc.", "etc.<abbr>"))
+        self.assertIsNone(_keep_apertium("ÆZå-olycka", "ÆZå-olycka<n><ut><sg><ind>"))
+        self.assertEqual(("NATO-ledd", ["adj"]),
+                         _keep_apertium("NATO-ledd", "NATO-ledd<adj>"))
+        self.assertEqual(("col·lecció", ["n", "f", "sg"]),
+                         _keep_apertium("col·lecció", "col·lecció<n><f><sg>"))
         self.assertIsNone(_keep_apertium("най", "най<pref><sup>"))
         self.assertIsNone(_keep_apertium("hus", "hus<n><nt><sg><cmp>"))
 

@@ -1,6 +1,7 @@
 import unittest
 
 from lexdata import greek
+from lexdata.recipes import english_pronoun_lemma
 from lexdata.script import is_cyrillic_word, serbian_to_cyrillic
 
 
@@ -19,6 +20,21 @@ class Serbian(unittest.TestCase):
         self.assertTrue(is_cyrillic_word("куќа"))
         self.assertFalse(is_cyrillic_word("кућa"))  # Latin a at the end
         self.assertFalse(is_cyrillic_word("-"))
+
+
+class EnglishPronouns(unittest.TestCase):
+    def test_subject_form_from_person_number_gender(self):
+        cases = [(["prn", "obj", "p1", "mf", "sg"], "I"),
+                 (["prn", "obj", "p1", "mf", "pl"], "we"),
+                 (["prn", "subj", "p2", "mf", "sp"], "you"),
+                 (["prn", "obj", "p3", "m", "sg"], "he"),
+                 (["prn", "obj", "p3", "f", "sg"], "she"),
+                 (["prn", "subj", "p3", "nt", "sg"], "it"),
+                 (["prn", "obj", "p3", "mf", "pl"], "they"),
+                 (["prn", "obj", "p3", "mf", "sg"], None)]
+        for tags, want in cases:
+            with self.subTest(tags=tags):
+                self.assertEqual(want, english_pronoun_lemma(tags))
 
 
 class Greek(unittest.TestCase):
