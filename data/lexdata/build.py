@@ -124,7 +124,7 @@ def main(argv=None):
     pool = multiprocessing.Pool(args.jobs) if args.jobs > 1 else None
     run = pool.imap_unordered if pool else map
     try:
-        for _ in run(S.expand_analyser, sorted(set(paths))):
+        for _ in run(S.cache_analyser, sorted(set(paths))):
             pass
         # the biggest lexicons first, so that the two workers end together
         order = sorted(firsts, key=lambda c: BIG.index(c) if c in BIG else len(BIG))

@@ -103,10 +103,14 @@ def _keep_apertium(form, analysis):
     return lemma, tags
 
 
+def _cache_name(path):
+    return "apertium-" + os.path.basename(path).replace(".automorf.bin", "") \
+        + f"-f{FILTER_VERSION}-" + file_stamp(path)
+
+
 def expand_analyser(path):
     """Cached rows (form, lemma, 'tag tag ...') of one analyser."""
-    name = "apertium-" + os.path.basename(path).replace(".automorf.bin", "") \
-        + f"-f{FILTER_VERSION}-" + file_stamp(path)
+    name = _cache_name(path)
     rows = read_cached_rows(name)
     if rows is not None:
         return rows
@@ -121,6 +125,13 @@ def expand_analyser(path):
             rows.append(row)
     write_cached_rows(name, rows)
     return rows
+
+
+def cache_analyser(path):
+    """Expand an analyser into the cache (for a worker: returns nothing)."""
+    name = _cache_name(path)
+    if not os.path.exists(os.path.join(cache_dir("expanded"), name + ".tsv.gz")):
+        expand_analyser(path)
 
 
 def _expand_one(path):
