@@ -94,9 +94,14 @@ def _count_paths(arcs, finals, start=0):
     return memo.get(start, 0)
 
 
-def walk(arcs, finals, start=0):
-    """Yield (surface, analysis) for every accepting path of an acyclic section."""
+def walk(arcs, finals, start=0, max_joins=None):
+    """Yield (surface, analysis) for every accepting path of an acyclic section.
+
+    max_joins: leave out the paths whose analysis joins more than this many
+    parts with '+' (verb + two clitics), without walking them.
+    """
     inp, out = [], []
+    joins = [0]
     stack = [(start, 0)]
     if start in finals:
         yield "", ""
@@ -108,9 +113,14 @@ def walk(arcs, finals, start=0):
             if stack:
                 inp.pop()
                 out.pop()
+                joins.pop()
             continue
         stack[-1] = (state, i + 1)
         a, b, nxt = edges[i]
+        j = joins[-1] + (b == "+")
+        if max_joins is not None and j > max_joins:
+            continue
+        joins.append(j)
         inp.append(a)
         out.append(b)
         if nxt in finals:
@@ -118,7 +128,7 @@ def walk(arcs, finals, start=0):
         stack.append((nxt, 0))
 
 
-def expand_att(text):
+def expand_att(text, max_joins=None):
     """All (surface, analysis) pairs of the lexical sections of a dump."""
     for arcs, finals in parse_att(text):
         if not arcs:
@@ -126,7 +136,7 @@ def expand_att(text):
         arcs = _acyclic(arcs)
         if _count_paths(arcs, finals) > MAX_PATHS:
             continue
-        yield from walk(arcs, finals)
+        yield from walk(arcs, finals, max_joins=max_joins)
 
 
 def dump(path):

@@ -30,14 +30,25 @@ class Source:
         return f"{self.name} {self.version} ({self.licence})"
 
 
-def _deb_licence(pkg):
-    """A short licence statement from the package's copyright file."""
+def _deb_licence(pkg, files=None):
+    """The licence a package's copyright file states.
+
+    files: for packages that bundle many dictionaries, the Files pattern of
+    the one used (``dictionaries/es/*``); otherwise the distinct License
+    fields of the whole file.
+    """
     path = f"/usr/share/doc/{pkg}/copyright"
     try:
         with open(path, encoding="utf-8", errors="replace") as f:
             text = f.read()
     except OSError:
         return "see package"
+    if files:
+        for stanza in re.split(r"\n\s*\n", text):
+            m = re.search(r"^Files:\s*(\S+)", stanza, re.M)
+            lic = re.search(r"^License:\s*(.+)$", stanza, re.M)
+            if m and lic and m.group(1) == files:
+                return lic.group(1).strip()
     names = []
     for m in re.finditer(r"^License:\s*(.+)$", text, re.M):
         n = m.group(1).strip()
@@ -46,8 +57,20 @@ def _deb_licence(pkg):
     return ", ".join(names[:4]) if names else "see package"
 
 
+# the bundled dictionary of each multi-dictionary package
+_BUNDLED = {"hunspell-es": "es", "hunspell-it": "it_IT", "hunspell-pt-pt": "pt_PT",
+            "hunspell-sr": "sr", "hunspell-da": "da_DK",
+            "hunspell-el": "el_GR", "hunspell-sv": "sv_SE",
+            "hunspell-ca": "ca"}
+
+
 def deb_source(pkg, note=""):
-    return Source(pkg, dpkg_version(pkg) or "?", _deb_licence(pkg), note)
+    files = f"dictionaries/{_BUNDLED[pkg]}/*" if pkg in _BUNDLED else None
+    lic = _deb_licence(pkg, files)
+    # copyright files without machine-readable License fields
+    lic = {"hunspell-nl": "BSD or CC-BY-3.0 (OpenTaal word list, user's choice)",
+           "hunspell-en-us": "SCOWL licence (permissive, BSD-style)"}.get(pkg, lic)
+    return Source(pkg, dpkg_version(pkg) or "?", lic, note)
 
 
 # ---------------------------------------------------------------- Apertium
@@ -115,7 +138,7 @@ def expand_analyser(path):
     if rows is not None:
         return rows
     rows, seen = [], set()
-    for form, analysis in apertium.expand_att(apertium.dump(path)):
+    for form, analysis in apertium.expand_att(apertium.dump(path), max_joins=1):
         r = _keep_apertium(form, analysis)
         if r is None:
             continue

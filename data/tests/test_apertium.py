@@ -62,6 +62,23 @@ class Expansion(unittest.TestCase):
             apertium.MAX_PATHS = old
         self.assertNotIn(("went", "go<vblex><past>"), pairs)
 
+    def test_paths_with_two_joins_are_not_walked(self):
+        dump = "\n".join([
+            "0\t1\td\td\t0.000000\t",
+            "1\t2\ta\te\t0.000000\t",
+            "2\t3\tl\t<pr>\t0.000000\t",
+            "3\t4\tε\t+\t0.000000\t",
+            "4\t5\tε\tel\t0.000000\t",
+            "5\t6\tε\t<det>\t0.000000\t",
+            "6\t0.000000",
+            "6\t7\to\t+\t0.000000\t",
+            "7\t8\tε\tlo\t0.000000\t",
+            "8\t0.000000", ""])
+        self.assertEqual([("dal", "de<pr>+el<det>"), ("dalo", "de<pr>+el<det>+lo")],
+                         list(apertium.expand_att(dump)))
+        self.assertEqual([("dal", "de<pr>+el<det>")],
+                         list(apertium.expand_att(dump, max_joins=1)))
+
     def test_analysis_split(self):
         self.assertEqual(("take care", ["vblex", "past"]),
                          apertium.split_analysis("take<vblex><past># care"))
