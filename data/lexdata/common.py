@@ -151,7 +151,7 @@ def ensure_apt(pkgs):
                    + missing, check=True, env=env, stdout=subprocess.DEVNULL)
 
 
-NPM_PACKAGES = {}  # filled by importers: name -> version spec
+NPM_PACKAGES = {}  # filled by importers: name -> version range
 
 
 def npm_dir():
