@@ -100,32 +100,32 @@ def walk(arcs, finals, start=0, max_joins=None):
     max_joins: leave out the paths whose analysis joins more than this many
     parts with '+' (verb + two clitics), without walking them.
     """
+    limit = (1 << 30) if max_joins is None else max_joins
+    get = arcs.get
     inp, out = [], []
-    joins = [0]
-    stack = [(start, 0)]
+    stack = [[start, 0, 0]]      # state, next edge, joins so far
     if start in finals:
         yield "", ""
     while stack:
-        state, i = stack[-1]
-        edges = arcs.get(state, ())
+        top = stack[-1]
+        edges = get(top[0], ())
+        i = top[1]
         if i >= len(edges):
             stack.pop()
             if stack:
                 inp.pop()
                 out.pop()
-                joins.pop()
             continue
-        stack[-1] = (state, i + 1)
+        top[1] = i + 1
         a, b, nxt = edges[i]
-        j = joins[-1] + (b == "+")
-        if max_joins is not None and j > max_joins:
+        j = top[2] + (b == "+")
+        if j > limit:
             continue
-        joins.append(j)
         inp.append(a)
         out.append(b)
         if nxt in finals:
             yield "".join(inp), "".join(out)
-        stack.append((nxt, 0))
+        stack.append([nxt, 0, j])
 
 
 def expand_att(text, max_joins=None):

@@ -87,14 +87,16 @@ def _find_analyser(name):
 FILTER_VERSION = 3
 
 
+_PLAIN = re.compile(r"(?:[^\W\d_]|['-])(?:[^\W\d_]|[ \-'\u2019\u00b7])*")
+
+
 def plain_word(text):
     """Letters with inner hyphens, apostrophes, blanks or a middle dot only.
 
     Leaves out the regular-expression parts of the analysers (numbers,
     addresses, e-mail patterns) and abbreviations with full stops.
     """
-    return bool(text) and (text[0].isalpha() or text[0] in "'-") and \
-        all(c.isalpha() or c in " -'\u2019\u00b7" for c in text)
+    return _PLAIN.fullmatch(text) is not None
 
 
 def odd_case(text):
@@ -103,6 +105,9 @@ def odd_case(text):
     Cutting the loops of an analyser's acronym patterns leaves paths such as
     'ÆZå-olycka'; real words are 'Olycka', 'NATO-ledd' or 'olycka'.
     """
+    rest = text[1:]
+    if rest == rest.lower():
+        return False
     for part in re.split(r"[- ]", text):
         if any(c.isupper() for c in part[1:]) and not part.isupper():
             return True
