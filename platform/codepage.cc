@@ -23,7 +23,8 @@ const uint16_t* HighHalf(int codePage) {
   }
 }
 
-// Decodes one UTF-8 sequence at `pos`; returns false on malformed input.
+}  // namespace
+
 bool DecodeUtf8(std::string_view text, size_t& pos, uint32_t& codePoint) {
   const auto lead = static_cast<unsigned char>(text[pos]);
   int extra;
@@ -63,14 +64,17 @@ void AppendUtf8(uint32_t codePoint, std::string& out) {
   } else if (codePoint < 0x800) {
     out += static_cast<char>(0xC0 | (codePoint >> 6));
     out += static_cast<char>(0x80 | (codePoint & 0x3F));
-  } else {
+  } else if (codePoint < 0x10000) {
     out += static_cast<char>(0xE0 | (codePoint >> 12));
+    out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (codePoint & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (codePoint >> 18));
+    out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
     out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (codePoint & 0x3F));
   }
 }
-
-}  // namespace
 
 int CodePageForLanguage(std::string_view code) {
   if (code.size() != 2) return 0;

@@ -5,6 +5,8 @@
 #ifndef LEMMATIZER_PLATFORM_CODEPAGE_H_
 #define LEMMATIZER_PLATFORM_CODEPAGE_H_
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,6 +24,14 @@ bool Utf8ToCodePage(std::string_view utf8, int codePage, std::string& out);
 // Converts 8-bit text in `codePage` into UTF-8. A byte the code page leaves
 // undefined becomes the code point of the same value (as Latin-1 would).
 std::string CodePageToUtf8(std::string_view bytes, int codePage);
+
+// Decodes the UTF-8 sequence at `pos` into `codePoint` and moves `pos`
+// past it. False, with `pos` unchanged, for a malformed, overlong or cut
+// sequence or a surrogate.
+bool DecodeUtf8(std::string_view text, size_t& pos, uint32_t& codePoint);
+
+// Appends the UTF-8 bytes of `codePoint`.
+void AppendUtf8(uint32_t codePoint, std::string& out);
 
 }  // namespace lemmatizer
 

@@ -2,52 +2,19 @@
 
 #include <cstdint>
 
+#include "platform/codepage.h"
+
 namespace lemmatizer {
 
 namespace {
 
-// Decodes the code point at `pos` and advances; malformed bytes count as
-// one code point each (U+FFFD).
+// The code point at `pos`, advancing past it; a malformed byte counts as
+// one code point of its own (U+FFFD).
 uint32_t Next(std::string_view s, size_t& pos) {
-  const auto lead = static_cast<unsigned char>(s[pos]);
-  int extra = lead < 0x80             ? 0
-              : (lead & 0xE0) == 0xC0 ? 1
-              : (lead & 0xF0) == 0xE0 ? 2
-              : (lead & 0xF8) == 0xF0 ? 3
-                                      : -1;
-  if (extra < 0 || (extra > 0 && pos + extra >= s.size())) {
-    ++pos;
-    return 0xFFFD;
-  }
-  uint32_t cp = extra == 0 ? lead : lead & (0x3F >> extra);
-  for (int i = 1; i <= extra; ++i) {
-    const auto b = static_cast<unsigned char>(s[pos + i]);
-    if ((b & 0xC0) != 0x80) {
-      ++pos;
-      return 0xFFFD;
-    }
-    cp = (cp << 6) | (b & 0x3F);
-  }
-  pos += extra + 1;
-  return cp;
-}
-
-void Append(uint32_t cp, std::string& out) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
+  uint32_t cp;
+  if (DecodeUtf8(s, pos, cp)) return cp;
+  ++pos;
+  return 0xFFFD;
 }
 
 bool IsWordChar(uint32_t cp) {
@@ -118,7 +85,7 @@ std::string LowerUtf8(std::string_view utf8) {
     } else if (cp == 0x178) {
       cp = 0xFF;
     }
-    Append(cp, out);
+    AppendUtf8(cp, out);
   }
   return out;
 }
