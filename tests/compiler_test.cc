@@ -139,6 +139,20 @@ TEST_F(Compiler, CaseVariantsNeverHideTheLowerCaseFormsReadings) {
   EXPECT_EQ(FindSwd("fr", "chantes"), "");
 }
 
+TEST_F(Compiler, UntaggedCaseVariantsAnswerAfterTaggedOnes) {
+  // An untagged lower-case form of a spelling list and a tagged capitalised
+  // one share a key: the tagged reading comes first in the trie...
+  Compile("fr", "parles\tparle\tANYC\nParles\tparler\tVRBFs2\nchantes\tchanter\tVRBFs2\n");
+  CLemmatizer dictionary(Path("fr-cwd.hsq").c_str(), lemmatizer::TableDrivenHandler("fr"), 0);
+  EXPECT_EQ(Find(dictionary, "parles"), "parler/VRBFs2 parle/ANYC");
+  // ...and in an SWD run, where both forms have their own line.
+  Compile("fr", "yeux\tYeu\tANYC\nYeux\toeil\tNOMCmp\n");
+  EXPECT_EQ(FindSwd("fr", "yeux"), "oeil/NOMCmp Yeu/ANYC");
+  // Between tagged variants the lower-case form still comes first.
+  Compile("fr", "Yeux\toeil\tNOMCmp\nyeux\tyeu\tNOMCmp\n");
+  EXPECT_EQ(FindSwd("fr", "Yeux"), "yeu/NOMCmp oeil/NOMCmp");
+}
+
 TEST_F(Compiler, AlbanianPrefixedStemsAreEncodedThroughTheHandler) {
   Compile("al", "s'kuptoj\tkuptoj\tVRBFs1\npunova\tpunoj\tVRBFs1\n");
   CLemmatizer dictionary(Path("al-cwd.hsq").c_str(), lemmatizer::AlbanianLemcodeHandler, 0);

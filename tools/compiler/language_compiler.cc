@@ -6,11 +6,13 @@
 #include <ctime>
 #include <filesystem>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "dictionary/lemmatizer.h"
+#include "dictionary/tag_table.h"
 #include "platform/codepage.h"
 #include "platform/text.h"
 #include "registry/language_table.h"
@@ -50,6 +52,18 @@ std::string Today() {
   return date;
 }
 
+// The tag of readings whose source gives no part of speech.
+constexpr const char* kUntaggedTag = "ANYC";
+
+// Order of case variants: tagged before untagged, then lower case first.
+int CaseVariantRank(const LexiconForm& form, const CSWD& swdKeys, int32_t untagged) {
+  const bool allUntagged =
+      std::all_of(form.readings.begin(), form.readings.end(),
+                  [untagged](const LexiconReading& r) { return r.tag == untagged; });
+  const bool lower = swdKeys.LookupKey(form.form.c_str())[0] == form.form[0];
+  return (allUntagged ? 2 : 0) + (lower ? 0 : 1);
+}
+
 }  // namespace
 
 bool CompileLanguage(const CompileOptions& options, CompileSummary& summary, std::string& error) {
@@ -70,11 +84,22 @@ bool CompileLanguage(const CompileOptions& options, CompileSummary& summary, std
   // Forms that differ only in case share a key in the trie and a run in
   // the SWD file, where readings keep the order forms come in. Lower-case
   // forms (those whose first letter the SWD lookup does not lower) go
-  // first, so that "is" answers with "be" before the name "Is".
+  // first, so that "is" answers with "be" before the name "Is". A form
+  // whose readings are all untagged (a word list's guess at its lemma)
+  // goes after every form with tagged readings, so that the untagged
+  // "kinder" of a spelling list does not answer before the noun "Kinder".
   CSWD swdKeys(code.c_str(), 0);
-  std::stable_partition(forms.begin(), forms.end(), [&swdKeys](const LexiconForm& form) {
-    return swdKeys.LookupKey(form.form.c_str())[0] == form.form[0];
-  });
+  const int32_t untagged = CTagTable::GetTagNumber(kUntaggedTag);
+  {
+    std::vector<std::vector<LexiconForm>> byRank(4);
+    for (LexiconForm& form : forms) {
+      byRank[CaseVariantRank(form, swdKeys, untagged)].push_back(std::move(form));
+    }
+    forms.clear();
+    for (auto& rank : byRank) {
+      std::move(rank.begin(), rank.end(), std::back_inserter(forms));
+    }
+  }
   summary.lexiconLines = stats.lines;
   summary.readings = stats.readings;
   summary.dropped = stats.droppedCodePage + stats.droppedTag + stats.droppedMalformed;
