@@ -7,7 +7,7 @@ import os
 import shutil
 import time
 
-from . import endings, report
+from . import conventions, endings, report
 from . import sources as S
 from .common import (ALL_CODES, REPO_DIR, SECOND_EDITIONS, codepage, ensure_apt,
                      ensure_npm, log)
@@ -38,11 +38,12 @@ def build_code(code, pool):
         layer.readings = [(f.translate(table), l.translate(table), t, s)
                           for f, l, t, s in layer.readings]
     lex, added = merge(layers)
+    rewritten = conventions.apply_for(code, lex)
     path = os.path.join(out_dir(), code + ".tsv")
     n, forms, lemmas, dropped = write_lexicon(path, lex, codepage(code))
     info = {
         "code": code, "readings": n, "forms": forms, "lemmas": lemmas,
-        "dropped": dropped, "layers": added, "notes": notes,
+        "dropped": dropped, "layers": added, "conventions": rewritten, "notes": notes,
         "sources": [{"name": s.name, "version": s.version, "licence": s.licence}
                     for s in sources],
         "unmapped": sorted(((f"{k[0]}: {k[1]}", v) for k, v in stats.unmapped.items()),

@@ -143,6 +143,9 @@ def write(out_dir, seconds, built):
         L.append("")
         L.append(f"Readings added per source, in precedence order: {layers}. "
                  f"Build time {info['seconds']} s.")
+        if info.get("conventions"):
+            L.append(f"Lemma conventions (data/conventions/{info['code']}.tsv) "
+                     f"rewrote {info['conventions']:,} readings.")
         if info.get("unmapped"):
             L.append("Source tags left unmapped (readings dropped): " +
                      "; ".join(f"{k} ({v})" for k, v in info["unmapped"]) + ".")

@@ -1,0 +1,68 @@
+"""Lemma conventions: the citation form chosen for closed-class paradigms.
+
+Sources disagree on the lemma of a personal pronoun's object or reflexive
+form ("se", "lo", "il"), of a possessive determiner ("su" or "suyo") and of
+apocopated quantifiers ("muy", "primer"); the text our users compare with
+follows the annotation conventions of their language's treebanks. A
+convention table data/conventions/<code>.tsv names, per form and tag
+family, the lemma those conventions give; the build rewrites the matching
+readings of the merged lexicon and drops the repeats this creates.
+
+Table lines: form<TAB>tag prefix<TAB>lemma (an empty prefix matches every
+tag); "#" starts a comment. A rule applies to the form as written and
+with its first letter upper-cased, and to every reading whose tag starts
+with the prefix.
+"""
+import os
+
+from .common import DATA_DIR
+
+
+def table_path(code):
+    return os.path.join(DATA_DIR, "conventions", code + ".tsv")
+
+
+def read_table(path):
+    """{form: [(tag prefix, lemma)]} of a convention table."""
+    rules = {}
+    with open(path, encoding="utf-8") as f:
+        for number, line in enumerate(f, 1):
+            line = line.split("#", 1)[0].rstrip()
+            if not line:
+                continue
+            fields = line.split("\t")
+            if len(fields) != 3 or not fields[0] or not fields[2]:
+                raise ValueError(f"{path}:{number}: expected form, tag prefix, lemma")
+            rules.setdefault(fields[0], []).append((fields[1], fields[2]))
+    return rules
+
+
+def apply(lex, rules):
+    """Rewrite the lemmas of lex ({form: [(lemma, tag)]}) in place.
+
+    Returns the number of readings whose lemma changed.
+    """
+    changed = 0
+    for form, form_rules in rules.items():
+        for variant in {form, form[:1].upper() + form[1:]}:
+            readings = lex.get(variant)
+            if not readings:
+                continue
+            out = []
+            for lemma, tag in readings:
+                for prefix, new in form_rules:
+                    if tag.startswith(prefix):
+                        if lemma != new:
+                            changed += 1
+                        lemma = new
+                        break
+                if (lemma, tag) not in out:
+                    out.append((lemma, tag))
+            lex[variant] = out
+    return changed
+
+
+def apply_for(code, lex):
+    """Apply the table of a code when it has one; the number changed."""
+    path = table_path(code)
+    return apply(lex, read_table(path)) if os.path.exists(path) else 0
