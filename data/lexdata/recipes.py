@@ -49,7 +49,7 @@ APERTIUM = {
 # packages each recipe needs besides its Apertium pairs: (apt, npm)
 EXTRA_PACKAGES = {
     "en": (["wordnet-base", "hunspell-en-us"], {}),
-    "de": (["hunspell-de-de"], {**S.GERMAN, **S.GERMAN_DETERMINERS}),
+    "de": (["hunspell-de-de", "trans-de-en"], {**S.GERMAN, **S.GERMAN_DETERMINERS}),
     "fr": ([], S.LEFFF),
     "es": (["hunspell-es"], {}),
     "po": (["hunspell-pt-pt"], {}),
@@ -184,12 +184,18 @@ def recipe_de(stats, pool):
     rows, srcs = S.german_readings()
     npm = Layer("german-pos-dict", mapped(rows, tagmap("german-npm"), "de", stats,
                                           "german-npm"))
+    words, wsrc = S.ding_readings()
+    ding = Layer("ding", mapped(words, tagmap("ding"), "de", stats, "ding"))
     hs, hsrc = hunspell_layer("hunspell-de-de", "de_DE")
-    return [det, npm, hs], [dsrc] + srcs + [hsrc], [
+    return [det, npm, ding, hs], [dsrc] + srcs + [wsrc, hsrc], [
         "Determiner paradigms (german-determiners) first, then the "
-        "npm paradigm tables (irregular verbs and nouns right); Hunspell "
-        "de_DE (igerman98) adds coverage, untagged. No comparatives or "
-        "superlatives in either source."]
+        "npm paradigm tables (irregular verbs and nouns right); the "
+        "uninflected headwords of the Ding German-English dictionary "
+        "(prepositions, conjunctions, adverbs, pronouns, as their own "
+        "lemma) keep Hunspell's affix classes from giving them a wrong "
+        "stem (seit from sei, etwas from etwa); Hunspell de_DE (igerman98) "
+        "adds coverage, untagged. No comparatives or superlatives, and no "
+        "personal pronoun paradigms, in any of them."]
 
 
 def recipe_fr(stats, pool):

@@ -247,6 +247,75 @@ def wordnet_exceptions():
     return out, deb_source("wordnet-base")
 
 
+# ---------------------------------------------------------------- Ding
+
+# Parts of speech of the Ding word lists whose headwords do not inflect.
+DING_UNINFLECTED = ("prp", "conj", "adv", "pron", "ppron", "art", "num")
+_DING_NOTE = re.compile(r"\([^)]*\)|\[[^\]]*\]|<[^>]*>")
+_DING_WORD = re.compile(r"^[a-zäöüß]+$")
+# Pronouns and articles decline; the list gives declined forms ("keine",
+# "meiner") as headwords of their own, which are not lemmas: those with a
+# case ending are left out.
+DING_DECLINED = ("pron", "ppron", "art")
+_DING_CASE_ENDING = re.compile(r"(e|er|en|em|es)$")
+
+
+def _ding_alternatives(entry):
+    """The "; "-separated alternatives of an entry, marks kept whole."""
+    depth, start = 0, 0
+    for i, c in enumerate(entry):
+        if c in "{([":
+            depth += 1
+        elif c in "})]":
+            depth = max(0, depth - 1)
+        elif c == ";" and depth == 0:
+            yield entry[start:i]
+            start = i + 1
+    yield entry[start:]
+
+
+def ding_headwords(lines):
+    """(word, word, [part of speech]) of the one-word uninflected headwords.
+
+    A Ding line is ``german :: english``; the German side holds entries
+    separated by " | ", each a list of alternatives separated by "; " with
+    marks in braces ({prp; +Dat.}, {conj}). An alternative without a mark
+    takes the mark of the next one that has it ("aber; doch {conj}").
+    Placeholders (jdm., etw.), notes in brackets and upper-case words
+    (nouns, the polite "Sie") are left out.
+    """
+    seen = set()
+    for line in lines:
+        german = line.split(" :: ", 1)[0]
+        for entry in german.split(" | "):
+            pending = []
+            for alternative in _ding_alternatives(entry):
+                text = _DING_NOTE.sub(" ", alternative)
+                marks = re.findall(r"\{([^}]*)\}", text)
+                text = re.sub(r"\{[^}]*\}", " ", text)
+                words = [w for w in text.split() if "." not in w and "/" not in w
+                         and w != "…"]
+                pending.append(words[0] if len(words) == 1 else None)
+                if not marks:
+                    continue
+                pos = marks[0].replace(";", " ").split()
+                pos = pos[0] if pos else ""
+                if pos in DING_UNINFLECTED:
+                    for word in pending:
+                        if word and _DING_WORD.match(word) and (word, pos) not in seen \
+                                and not (pos in DING_DECLINED and _DING_CASE_ENDING.search(word)):
+                            seen.add((word, pos))
+                            yield word, word, [pos]
+                pending = []
+
+
+def ding_readings(package="trans-de-en", name="de-en"):
+    ensure_apt([package])
+    with open(f"/usr/share/trans/{name}", encoding="utf-8", errors="replace") as f:
+        rows = list(ding_headwords(f))
+    return rows, deb_source(package)
+
+
 # ---------------------------------------------------------------- npm
 
 AZ = {"az": "0.2.3"}
