@@ -8,7 +8,7 @@ expansion that lists them as their own lemmas.
 
 from . import sources as S
 from .merge import Layer
-from .script import is_cyrillic_word, serbian_to_cyrillic
+from .script import ekavian_lemma, is_cyrillic_word, serbian_to_cyrillic
 from .tagmap import DROP, TagMap
 
 # Apertium: packages and the analysers of each language (source side first).
@@ -297,21 +297,42 @@ def recipe_ru(stats, pool):
         "folded to е."]
 
 
+def serbian_analyser_layer(ap, hs):
+    """The hbs analysers' readings made Serbian: their lemmas are Ijekavian
+    (predsjednik for the Ekavian form predsednik), and clitics carry the
+    artificial lemma "clitic"; lemmas take the Ekavian spelling the Hunspell
+    word list (Ekavian) confirms, and "clitic" readings are dropped."""
+    headwords = {l for _, l, _, _ in hs.readings}
+    memo = {}
+    for f, l, t, n in ap.readings:
+        if l not in memo:
+            memo[l] = ekavian_lemma(l, headwords)
+    ap.readings = [(f, memo[l], t, n) for f, l, t, n in ap.readings
+                   if l not in ("clitic", "цлитиц")]
+    return ap
+
+
+_SERBIAN_NOTE = ("lemmas in the Ekavian spelling of Serbian where Hunspell's "
+                 "Ekavian word list confirms it (the analysers give Ijekavian "
+                 "lemmas: predsjednik, poslije), and the artificial lemma "
+                 "'clitic' dropped")
+
+
 def recipe_sl(stats, pool):
     ap, srcs = apertium_layer("sl", stats, pool,
                               convert=lambda s: s.replace("ð", "đ").replace("Ð", "Đ"))
     hs, hsrc = hunspell_layer("hunspell-sr", "sr_Latn_RS")
-    return [ap, hs], srcs + [hsrc], [
-        "Apertium hbs-* (tagged, Latin script) first; Hunspell sr_Latn_RS "
-        "(untagged) fills unknown forms."]
+    return [serbian_analyser_layer(ap, hs), hs], srcs + [hsrc], [
+        "Apertium hbs-* (tagged, Latin script) first, with " + _SERBIAN_NOTE +
+        "; Hunspell sr_Latn_RS (untagged) fills unknown forms."]
 
 
 def recipe_sk(stats, pool):
     ap, srcs = apertium_layer("sl", stats, pool, convert=serbian_to_cyrillic)
     hs, hsrc = hunspell_layer("hunspell-sr", "sr_RS")
-    return [ap, hs], srcs + [hsrc], [
-        "Apertium hbs-* transliterated to Cyrillic first; Hunspell sr_RS "
-        "(untagged) fills unknown forms."]
+    return [serbian_analyser_layer(ap, hs), hs], srcs + [hsrc], [
+        "Apertium hbs-* transliterated to Cyrillic first, with " + _SERBIAN_NOTE +
+        "; Hunspell sr_RS (untagged) fills unknown forms."]
 
 
 def recipe_mk(stats, pool):

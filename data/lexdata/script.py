@@ -1,5 +1,7 @@
 """Script conversions: Serbian Latin to Cyrillic, Macedonian purity check."""
 
+import re
+
 _SR_DIGRAPHS = {"lj": "љ", "nj": "њ", "dž": "џ", "Lj": "Љ", "LJ": "Љ",
                 "Nj": "Њ", "NJ": "Њ", "Dž": "Џ", "DŽ": "Џ"}
 _SR_SINGLE = dict(zip(
@@ -36,3 +38,33 @@ def is_cyrillic_word(text):
     """True when every letter of the text is Cyrillic (no Latin look-alikes)."""
     return all(not c.isalpha() or "\u0400" <= c <= "\u04ff" for c in text) \
         and any(c.isalpha() for c in text)
+
+
+# Ijekavian spellings of the old jat vowel, in Latin and Cyrillic script,
+# longest first ("ije" before "je"); the Ekavian spelling is "e".
+_JAT = re.compile("ije|je|ије|је")
+
+
+def ekavian_lemma(lemma, headwords):
+    """The Ekavian spelling of an Ijekavian lemma, where a Serbian word list
+    confirms it: "predsjednik" -> "predsednik", "poslije" -> "posle".
+
+    headwords: the lemmas (headwords) of an Ekavian word list. Not every
+    "je" is the jat vowel ("rješenje", "jedan"): of the spellings with some
+    or all of them made "e", the first headword wins, fewest changes first
+    (a verbal noun in -nje must not become a form in -ne); the lemma is kept
+    when there is none.
+    """
+    spots = [m.span() for m in _JAT.finditer(lemma)][:4]
+    subsets = sorted(range(1, 1 << len(spots)), key=lambda x: (bin(x).count("1"), x))
+    for subset in subsets:
+        out, at = [], 0
+        for k, (start, end) in enumerate(spots):
+            if subset >> k & 1:
+                out.append(lemma[at:start])
+                out.append("е" if lemma[start] in "иј" else "e")
+                at = end
+        candidate = "".join(out) + lemma[at:]
+        if candidate in headwords:
+            return candidate
+    return lemma
