@@ -123,9 +123,19 @@ def mapped(rows, tmap, code, stats, source, convert=None):
     return out
 
 
+def without_broken_pronoun_lemmas(rows):
+    """Drops multiword readings that glued the artificial pronoun lemma into
+    their text ("keep in touch withprpers" for "keep in touch withhe")."""
+    return [r for r in rows if "prpers" not in r[1] or r[1] == "prpers"]
+
+
 def apertium_layer(code, stats, pool, convert=None, name=None):
     pkgs, analysers = APERTIUM[code]
     rows, srcs = S.apertium_readings(pkgs, analysers, pool)
+    # The analysers give personal pronouns the artificial lemma "prpers";
+    # without a rule of the language's own, a pronoun form is its own lemma.
+    rows = [(f, f if l == "prpers" else l, t, n)
+            for f, l, t, n in without_broken_pronoun_lemmas(rows)]
     return Layer(name or "apertium", mapped(rows, tagmap("apertium"), code, stats,
                                             "apertium", convert)), srcs
 
@@ -165,7 +175,7 @@ def recipe_en(stats, pool):
     # Apertium gives personal pronouns an artificial lemma: the lemma of a
     # personal pronoun is its subject form
     rows = [(f, english_pronoun_lemma(t) if l == "prpers" else l, t, n)
-            for f, l, t, n in rows]
+            for f, l, t, n in without_broken_pronoun_lemmas(rows)]
     ap = Layer("apertium", mapped([r for r in rows if r[1]], tagmap("apertium"),
                                   "en", stats, "apertium"))
     exc, wsrc = S.wordnet_exceptions()
@@ -350,6 +360,9 @@ def recipe_mk(stats, pool):
 def recipe_al(stats, pool):
     hs, hsrc = hunspell_layer("myspell-sq", "sq_AL")
     hs.fallback = False
+    # A form that is a headword of its own ("edhe", "bardhë") is more often
+    # that word than a suffixed form of a shorter stem ("edh", "bardh").
+    hs.readings = [(f, l, t, 1 if f == l else 0) for f, l, t, _ in hs.readings]
     return [hs], [hsrc], [
         "Hunspell sq_AL expansion only, untagged: regular verbs are right; "
         "many definite noun forms are their own headwords (burri, libri), and "
