@@ -286,11 +286,29 @@ def recipe_du(stats, pool):
         "stem, not the infinitive, as lemma.")
 
 
+def ordinal_lemmas(rows):
+    """OpenCorpora links an ordinal to its cardinal (первый, второго -> один,
+    два); the lemma of an ordinal is its own masculine nominative singular
+    (первый), abbreviated ordinals (1-го) apart from written ones."""
+    nominative = {}
+    for form, lemma, tag in rows:
+        toks = set(S.opencorpora_tokens(tag))
+        if {"Anum", "masc", "sing", "nomn"} <= toks:
+            nominative.setdefault((lemma, "Abbr" in toks), form)
+    out = []
+    for form, lemma, tag in rows:
+        toks = set(S.opencorpora_tokens(tag)) if "Anum" in tag else ()
+        if "Anum" in toks:
+            lemma = nominative.get((lemma, "Abbr" in toks), lemma)
+        out.append((form, lemma, tag))
+    return out
+
+
 def recipe_ru(stats, pool):
     rows, asrc = S.az_readings()
     cap = {"Name", "Surn", "Patr", "Geox", "Orgn", "Trad"}
     fixed = []
-    for form, lemma, tag in rows:
+    for form, lemma, tag in ordinal_lemmas(rows):
         toks = S.opencorpora_tokens(tag)
         form, lemma = form.replace("ё", "е"), lemma.replace("ё", "е")
         if cap & set(toks):
@@ -304,7 +322,8 @@ def recipe_ru(stats, pool):
     return [az, ap], [asrc] + srcs, [
         "OpenCorpora (npm az) first, parses in the package's probability "
         "order; the Russian Apertium analysers add missing forms. ё is "
-        "folded to е."]
+        "folded to е; ordinals take their own nominative as lemma, not the "
+        "cardinal OpenCorpora links them to."]
 
 
 def serbian_analyser_layer(ap, hs):

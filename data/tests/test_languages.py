@@ -1,7 +1,7 @@
 import unittest
 
 from lexdata import greek
-from lexdata.recipes import english_pronoun_lemma
+from lexdata.recipes import english_pronoun_lemma, ordinal_lemmas
 from lexdata.script import ekavian_lemma, is_cyrillic_word, serbian_to_cyrillic
 
 
@@ -69,6 +69,18 @@ class Greek(unittest.TestCase):
         self.assertFalse([r for r in got if r[0] == "ξένου"])
         # every reading pairs a listed form with a listed lemma
         self.assertTrue(all(f in forms and l in lemmas for f, l, _ in got))
+
+
+class RussianOrdinals(unittest.TestCase):
+    def test_ordinals_take_their_own_nominative(self):
+        rows = [("второго", "два", "ADJF,Anum masc,sing,gent"),
+                ("второй", "два", "ADJF,Anum masc,sing,nomn"),
+                ("2-го", "два", "ADJF,Abbr,Anum masc,sing,gent"),
+                ("2-й", "два", "ADJF,Abbr,Anum masc,sing,nomn"),
+                ("два", "два", "NUMR masc,nomn"),
+                ("десятой", "десять", "ADJF,Anum femn,sing,gent")]
+        self.assertEqual(["второй", "второй", "2-й", "2-й", "два", "десять"],
+                         [lemma for _, lemma, _ in ordinal_lemmas(rows)])
 
 
 if __name__ == "__main__":
