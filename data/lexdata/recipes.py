@@ -129,15 +129,21 @@ def without_broken_pronoun_lemmas(rows):
     return [r for r in rows if "prpers" not in r[1] or r[1] == "prpers"]
 
 
-def apertium_layer(code, stats, pool, convert=None, name=None):
+def apertium_layer(code, stats, pool, convert=None, name=None, pronoun_lemma=None):
+    """The union of a language's analysers as one layer.
+
+    The analysers give personal pronouns the artificial lemma "prpers";
+    pronoun_lemma(form, tags) names the real one (None drops the reading),
+    and without a rule of the language's own a pronoun form is its own lemma.
+    """
     pkgs, analysers = APERTIUM[code]
     rows, srcs = S.apertium_readings(pkgs, analysers, pool)
-    # The analysers give personal pronouns the artificial lemma "prpers";
-    # without a rule of the language's own, a pronoun form is its own lemma.
-    rows = [(f, f if l == "prpers" else l, t, n)
+    rule = pronoun_lemma or (lambda form, tags: form)
+    rows = [(f, rule(f, t) if l == "prpers" else l, t, n)
             for f, l, t, n in without_broken_pronoun_lemmas(rows)]
-    return Layer(name or "apertium", mapped(rows, tagmap("apertium"), code, stats,
-                                            "apertium", convert)), srcs
+    return Layer(name or "apertium", mapped([r for r in rows if r[1] is not None],
+                                            tagmap("apertium"),
+                                            code, stats, "apertium", convert)), srcs
 
 
 def untagged(rows):
@@ -170,14 +176,9 @@ def english_pronoun_lemma(tags):
 
 
 def recipe_en(stats, pool):
-    pkgs, analysers = APERTIUM["en"]
-    rows, srcs = S.apertium_readings(pkgs, analysers, pool)
-    # Apertium gives personal pronouns an artificial lemma: the lemma of a
-    # personal pronoun is its subject form
-    rows = [(f, english_pronoun_lemma(t) if l == "prpers" else l, t, n)
-            for f, l, t, n in without_broken_pronoun_lemmas(rows)]
-    ap = Layer("apertium", mapped([r for r in rows if r[1]], tagmap("apertium"),
-                                  "en", stats, "apertium"))
+    # the lemma of an English personal pronoun is its subject form
+    ap, srcs = apertium_layer("en", stats, pool,
+                              pronoun_lemma=lambda form, tags: english_pronoun_lemma(tags))
     exc, wsrc = S.wordnet_exceptions()
     wn = Layer("wordnet exceptions", mapped(exc, tagmap("wordnet"), "en", stats,
                                             "wordnet"))
@@ -290,17 +291,17 @@ def ordinal_lemmas(rows):
     """OpenCorpora links an ordinal to its cardinal (первый, второго -> один,
     два); the lemma of an ordinal is its own masculine nominative singular
     (первый), abbreviated ordinals (1-го) apart from written ones."""
+    ordinals = [(i, set(S.opencorpora_tokens(tag))) for i, (_, _, tag) in enumerate(rows)
+                if "Anum" in tag]
     nominative = {}
-    for form, lemma, tag in rows:
-        toks = set(S.opencorpora_tokens(tag))
+    for i, toks in ordinals:
         if {"Anum", "masc", "sing", "nomn"} <= toks:
-            nominative.setdefault((lemma, "Abbr" in toks), form)
-    out = []
-    for form, lemma, tag in rows:
-        toks = set(S.opencorpora_tokens(tag)) if "Anum" in tag else ()
+            nominative.setdefault((rows[i][1], "Abbr" in toks), rows[i][0])
+    out = list(rows)
+    for i, toks in ordinals:
+        form, lemma, tag = rows[i]
         if "Anum" in toks:
-            lemma = nominative.get((lemma, "Abbr" in toks), lemma)
-        out.append((form, lemma, tag))
+            out[i] = (form, nominative.get((lemma, "Abbr" in toks), lemma), tag)
     return out
 
 

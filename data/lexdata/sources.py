@@ -274,6 +274,12 @@ def _ding_alternatives(entry):
     yield entry[start:]
 
 
+def _ding_lemma(word, pos):
+    """Whether a one-word headword with that mark is a lemma we keep."""
+    return (word is not None and pos in DING_UNINFLECTED and _DING_WORD.match(word)
+            and not (pos in DING_DECLINED and _DING_CASE_ENDING.search(word)))
+
+
 def ding_headwords(lines):
     """(word, word, [part of speech]) of the one-word uninflected headwords.
 
@@ -300,12 +306,10 @@ def ding_headwords(lines):
                     continue
                 pos = marks[0].replace(";", " ").split()
                 pos = pos[0] if pos else ""
-                if pos in DING_UNINFLECTED:
-                    for word in pending:
-                        if word and _DING_WORD.match(word) and (word, pos) not in seen \
-                                and not (pos in DING_DECLINED and _DING_CASE_ENDING.search(word)):
-                            seen.add((word, pos))
-                            yield word, word, [pos]
+                for word in pending:
+                    if _ding_lemma(word, pos) and (word, pos) not in seen:
+                        seen.add((word, pos))
+                        yield word, word, [pos]
                 pending = []
 
 
