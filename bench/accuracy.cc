@@ -20,24 +20,17 @@
 #include <string>
 #include <vector>
 
+#include "registry/languages.h"
 #include "tools/lemm/language_session.h"
 #include "tools/lemm/text_words.h"
 
 namespace {
 
-const char* const kAllCodes[] = {"de", "es", "fr", "en", "ru", "sv", "it", "po",
-                                 "sk", "sl", "al", "mk", "d4", "e4", "f4", "s4",
-                                 "da", "du", "fi", "gr", "r4", "i4", "ca"};
-
 // The dev set of a code: the second editions share their first edition's.
 std::string GoldFile(const std::string& code) {
-  if (code.size() == 2 && code[1] == '4') {
-    static const char* const kFirst[][2] = {{"d4", "de"}, {"e4", "en"}, {"f4", "fr"},
-                                            {"s4", "es"}, {"i4", "it"}, {"r4", "ru"}};
-    for (const auto& pair : kFirst) {
-      if (code == pair[0]) return std::string(pair[1]) + ".tsv";
-    }
-  }
+  const lemmatizer::Language* language = lemmatizer::FindLanguage(code);
+  if (language != nullptr && language->IsSecondEdition())
+    return std::string(language->edition) + ".tsv";
   return code + ".tsv";
 }
 
@@ -110,7 +103,11 @@ int main(int argc, char** argv) {
     std::cout << "lemm-accuracy: no gold dev sets at " << goldDir << "; nothing measured\n";
     return 0;
   }
-  if (codes.empty()) codes.assign(std::begin(kAllCodes), std::end(kAllCodes));
+  if (codes.empty()) {
+    size_t count = 0;
+    const lemmatizer::Language* languages = lemmatizer::Languages(&count);
+    for (size_t i = 0; i < count; ++i) codes.push_back(languages[i].code);
+  }
 
   std::printf(
       "| code | content words | first lemma | best reading | first, no marks | "

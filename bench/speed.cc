@@ -20,6 +20,7 @@
 
 #include "interface/lemmatizer.h"
 #include "platform/codepage.h"
+#include "registry/languages.h"
 
 namespace {
 

@@ -1,21 +1,14 @@
 #include "dictionary/german_normalizer.h"
 
 #include <cstring>
-#include <fstream>
 
 #include "dictionary/errors.h"
 #include "dictionary/hsq_format.h"
 #include "dictionary/lemmatizer.h"
+#include "platform/case_tables.h"
 #include "platform/file.h"
 
 namespace {
-
-unsigned char Upper(unsigned char c) {
-  if ((c >= 0x61 && c <= 0x7A) || (c >= 0xE0 && c <= 0xF6) || (c >= 0xF8 && c <= 0xFD)) {
-    return static_cast<unsigned char>(c - 0x20);
-  }
-  return c;
-}
 
 // The first letter of the transcription of c, or 0 when c is not
 // transcribed. The second letter is 'S' after 'S' and 'E' otherwise.
@@ -38,10 +31,6 @@ char TranscriptionLetter(unsigned char c) {
 }
 
 char SecondLetter(char first) { return first == 'S' ? 'S' : 'E'; }
-
-bool IsLowerLetter(unsigned char c) {
-  return (c >= 0x61 && c <= 0x7A) || (c >= 0xE0 && c <= 0xFD && c != 0xF7);
-}
 
 bool EndsWith(const std::string& text, const char* ending) {
   const size_t n = std::strlen(ending);
@@ -84,26 +73,40 @@ constexpr size_t kWindowWidth = 6;
 CGermanNormalizer::CGermanNormalizer(const char* sharpSPath) {
   const char* shown = sharpSPath == nullptr ? "" : sharpSPath;
   const int32_t size = CLemmatizer::GetFileSize(sharpSPath);
-  const int32_t count = size / kSharpSRecordSize;
-  std::ifstream in;
-  if (!lemmatizer::OpenBinaryInput(sharpSPath, in)) {
-    lemmatizer::RaiseText("couldn't open file : %s", shown);
-  }
-  m_ssValues.resize(static_cast<size_t>(count));
-  m_ssChars.resize(static_cast<size_t>(count));
-  unsigned char record[kSharpSRecordSize];
-  for (int32_t i = 0; i < count; ++i) {
-    if (!in.read(reinterpret_cast<char*>(record), kSharpSRecordSize)) {
+  const size_t count = static_cast<size_t>(size / kSharpSRecordSize);
+  std::vector<char> bytes;
+  switch (lemmatizer::ReadFileBytes(sharpSPath, count * kSharpSRecordSize, bytes)) {
+    case lemmatizer::ReadStatus::kCannotOpen:
+      lemmatizer::RaiseText("couldn't open file : %s", shown);
+    case lemmatizer::ReadStatus::kShort:
       lemmatizer::RaiseText("read error from file : %s ", shown);
-    }
-    m_ssChars[i] = record[0];
-    m_ssValues[i] = static_cast<int32_t>(
-        static_cast<uint32_t>(record[4]) | (static_cast<uint32_t>(record[5]) << 8) |
-        (static_cast<uint32_t>(record[6]) << 16) | (static_cast<uint32_t>(record[7]) << 24));
+    case lemmatizer::ReadStatus::kRead:
+      break;
   }
+  m_sharpS.Assign(reinterpret_cast<const unsigned char*>(bytes.data()), count, kSharpSRecordSize,
+                  kSharpSValueOffset);
 }
 
 CGermanNormalizer::~CGermanNormalizer() = default;
+
+std::string CGermanNormalizer::KeyForm(const std::string& text) {
+  std::string key;
+  for (const char c : text) {
+    const char letter = TranscriptionLetter(static_cast<unsigned char>(c));
+    if (letter == 0) {
+      key += lemmatizer::kLatin1Upper(c);
+    } else {
+      key += letter;
+      key += SecondLetter(letter);
+    }
+  }
+  return key;
+}
+
+bool CGermanNormalizer::IsUmlaut(unsigned char c) {
+  const char letter = TranscriptionLetter(c);
+  return letter != 0 && letter != 'S';
+}
 
 bool CGermanNormalizer::Normalize(const char* word, char* key, size_t capacity) {
   m_hyphenPrefix.clear();
@@ -120,7 +123,7 @@ bool CGermanNormalizer::Normalize(const char* word, char* key, size_t capacity) 
     const char letter = TranscriptionLetter(c);
     if (out + (letter != 0 ? 2 : 1) + 1 > capacity) return false;
     if (letter == 0) {
-      key[out++] = static_cast<char>(Upper(c));
+      key[out++] = lemmatizer::kLatin1Upper(rest[i]);
       continue;
     }
     m_umlautGaps.push_back(i - last);
@@ -172,9 +175,9 @@ void CGermanNormalizer::MakeLemma(const char* word, const char* lemmaKey, std::s
   }
 
   // 3. Case: all lower, or the first letter kept as the word had it.
-  const bool lowerWord = IsLowerLetter(static_cast<unsigned char>(w[0]));
+  const bool lowerWord = lemmatizer::IsLatin1Small(static_cast<unsigned char>(w[0]));
   for (size_t i = lowerWord ? 0 : 1; i < text.size(); ++i) {
-    text[i] = static_cast<char>(DefaultLower(static_cast<unsigned char>(text[i])));
+    text[i] = lemmatizer::kDefaultLower(text[i]);
   }
 
   out = m_hyphenPrefix + text;
@@ -182,21 +185,8 @@ void CGermanNormalizer::MakeLemma(const char* word, const char* lemmaKey, std::s
 
 int32_t CGermanNormalizer::get_lemcode_simple(const char* text) const {
   const std::string key = lemmatizer::kHsqWordStart + std::string(text);
-  const auto count = static_cast<int64_t>(m_ssValues.size());
-  auto p = static_cast<int64_t>(key.size()) - 1;
-  int64_t r = 1;
-  // Every step either consumes a key byte or moves to a later record, so
-  // the walk ends; a record index outside the trie ends it as well.
-  while (p >= 0 && r >= 1 && r <= count) {
-    const unsigned char c = m_ssChars[r - 1];
-    if (c == static_cast<unsigned char>(key[p]) || c == lemmatizer::kHsqWildcard) {
-      const int32_t value = m_ssValues[r - 1];
-      if (value <= 0) return static_cast<int32_t>(0u - static_cast<uint32_t>(value));
-      --p;
-      r = value;
-    } else {
-      ++r;
-    }
-  }
-  lemmatizer::RaiseText("get_lemcode_simple() : should never get here!");
+  bool exact = false;
+  const int64_t r = m_sharpS.FindResult(key.c_str(), static_cast<int64_t>(key.size()) - 1, &exact);
+  if (r == 0) lemmatizer::RaiseText("get_lemcode_simple() : should never get here!");
+  return static_cast<int32_t>(0u - static_cast<uint32_t>(m_sharpS.Value(r)));
 }

@@ -18,9 +18,9 @@
 // records of kSharpSRecordSize bytes: byte 0 key character ('+' matches any
 // byte, '#' is the word start), bytes 1-3 unused, bytes 4-7 a signed 32-bit
 // little-endian value (>= 1: 1-based index of the child node's first
-// record; <= 0: a result, the spelling class is -value). It is walked from
-// the end of "#" + text, where text is the lemma as MakeLemma has it when
-// it asks: upper-case ASCII letters with the umlauts as typed and the final
+// record; <= 0: a result, the spelling class is -value). It is walked as
+// every record trie is (dictionary/trie.h), from the end of "#" + text, where text is the lemma as
+// MakeLemma has it when it asks: upper-case ASCII letters with the umlauts as typed and the final
 // sharp s spelled SS (größe asks for GRöSSE).
 //
 // The normalizer keeps the state of the last Normalize, so its object
@@ -32,11 +32,13 @@
 #include <string>
 #include <vector>
 
+#include "dictionary/trie.h"
 #include "dictionary/word_normalizer.h"
 
 class CGermanNormalizer : public CWordNormalizer {
  public:
   static constexpr int kSharpSRecordSize = 8;
+  static constexpr int kSharpSValueOffset = 4;
 
   // Reads the sharp-s trie; raises "couldn't get size of file : %s",
   // "couldn't open file : %s" or "read error from file : %s ".
@@ -51,14 +53,20 @@ class CGermanNormalizer : public CWordNormalizer {
   // result, and also when a malformed trie leads it outside its records.
   int32_t get_lemcode_simple(const char* text) const;
 
+  // The key form of a text without a hyphen: upper case, the umlauts and
+  // the sharp s transcribed (as Normalize makes the part after a hyphen).
+  static std::string KeyForm(const std::string& text);
+
+  // Ä, Ö, Ü in either case (Windows-1252).
+  static bool IsUmlaut(unsigned char c);
+
   // The state of the last Normalize.
   const std::string& HyphenPrefix() const { return m_hyphenPrefix; }
   const std::vector<int32_t>& UmlautGaps() const { return m_umlautGaps; }
 
  private:
   std::string m_hyphenPrefix;
-  std::vector<int32_t> m_ssValues;
-  std::vector<unsigned char> m_ssChars;
+  lemmatizer::RecordTrie m_sharpS;
   std::vector<int32_t> m_umlautGaps;
 };
 

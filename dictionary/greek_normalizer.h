@@ -1,6 +1,6 @@
-// CGreekNormalizer: the key folding of Greek (Windows-1253). Lowers Latin
-// and Greek capitals and maps the accented capitals to their small forms;
-// MakeLemma is the default one.
+// CGreekNormalizer: the key folding of Greek (Windows-1253, kGreekKey of
+// platform/case_tables.h). Lowers Latin and Greek capitals and maps the
+// accented capitals to their small forms; MakeLemma is the default one.
 #ifndef LEMMATIZER_DICTIONARY_GREEK_NORMALIZER_H_
 #define LEMMATIZER_DICTIONARY_GREEK_NORMALIZER_H_
 

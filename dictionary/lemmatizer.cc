@@ -1,17 +1,16 @@
 #include "dictionary/lemmatizer.h"
 
-#include <algorithm>
 #include <cstring>
-#include <fstream>
 #include <limits>
 
 #include "dictionary/errors.h"
+#include "dictionary/main_file_header.h"
+#include "platform/checksum.h"
 #include "platform/file.h"
 
 using lemmatizer::RaiseText;
 
-CLemmatizer::CLemmatizer()
-    : m_header(), m_loaded(0), m_handler(nullptr), m_handlerArg(0) {}
+CLemmatizer::CLemmatizer() : m_header(), m_loaded(0), m_handler(nullptr), m_handlerArg(0) {}
 
 CLemmatizer::CLemmatizer(const char* path, LemcodeHandler handler, intptr_t handlerArg)
     : CLemmatizer() {
@@ -23,8 +22,7 @@ CLemmatizer::~CLemmatizer() { Clear(); }
 void CLemmatizer::Clear() {
   m_path.clear();
   m_path.shrink_to_fit();
-  std::vector<int32_t>().swap(m_values);
-  std::vector<unsigned char>().swap(m_chars);
+  m_trie.Clear();
   m_normalizer.reset();
   m_loaded = 0;
 }
@@ -40,15 +38,23 @@ int32_t CLemmatizer::GetFileSize(const char* path) {
 std::vector<char> CLemmatizer::ReadWholeFile(const char* path) {
   const char* shown = path == nullptr ? "" : path;
   const int32_t size = GetFileSize(path);
-  std::ifstream in;
-  if (!lemmatizer::OpenBinaryInput(path, in)) RaiseText("couldn't open file : %s", shown);
-  std::vector<char> buffer(static_cast<size_t>(size));
-  in.read(buffer.data(), size);
-  const auto obtained = static_cast<int32_t>(in.gcount());
-  if (obtained != size) {
-    RaiseText("read error (%d instead of %d bytes) file : %s", obtained, size, shown);
+  std::vector<char> buffer;
+  switch (lemmatizer::ReadFileBytes(path, static_cast<size_t>(size), buffer)) {
+    case lemmatizer::ReadStatus::kCannotOpen:
+      RaiseText("couldn't open file : %s", shown);
+    case lemmatizer::ReadStatus::kShort:
+      RaiseText("read error (%d instead of %d bytes) file : %s",
+                static_cast<int32_t>(buffer.size()), size, shown);
+    case lemmatizer::ReadStatus::kRead:
+      break;
   }
   return buffer;
+}
+
+void CLemmatizer::FailLoad(const char* format) {
+  const std::string shown = m_path;
+  Clear();
+  RaiseText(format, shown.c_str());
 }
 
 void CLemmatizer::Load(const char* path, CWordNormalizer* normalizer, LemcodeHandler handler,
@@ -57,49 +63,35 @@ void CLemmatizer::Load(const char* path, CWordNormalizer* normalizer, LemcodeHan
   m_handler = handler;
   m_handlerArg = handlerArg;
   m_path = path == nullptr ? "" : path;
-  const char* shown = m_path.c_str();
-
   const int32_t size = GetFileSize(m_path.c_str());
   // A file without a whole header is rejected before anything is allocated;
-  // a header with fewer than one record loads an empty dictionary.
-  if (size < lemmatizer::kHsqHeaderSize) {
-    const std::string message = m_path;
-    Clear();
-    RaiseText("read error from file : %s ", message.c_str());
+  // a header with fewer than one record loads an empty dictionary. Bytes
+  // after the last whole record are ignored.
+  if (size < lemmatizer::kHsqHeaderSize) FailLoad("read error from file : %s ");
+  const size_t count =
+      static_cast<size_t>(size - lemmatizer::kHsqHeaderSize) / lemmatizer::kHsqRecordSize;
+  const size_t recordBytes = count * lemmatizer::kHsqRecordSize;
+  std::vector<char> bytes;
+  switch (
+      lemmatizer::ReadFileBytes(m_path.c_str(), lemmatizer::kHsqHeaderSize + recordBytes, bytes)) {
+    case lemmatizer::ReadStatus::kCannotOpen:
+      FailLoad("couldn't open file : %s");
+    case lemmatizer::ReadStatus::kShort:
+      FailLoad("read error from file : %s ");
+    case lemmatizer::ReadStatus::kRead:
+      break;
   }
-  const int32_t count = (size - lemmatizer::kHsqHeaderSize) / lemmatizer::kHsqRecordSize;
-
-  std::ifstream in;
-  if (!lemmatizer::OpenBinaryInput(shown, in)) {
-    const std::string message = m_path;
-    Clear();
-    RaiseText("couldn't open file : %s", message.c_str());
+  std::memcpy(m_header, bytes.data(), lemmatizer::kHsqHeaderSize);
+  const auto* records =
+      reinterpret_cast<const unsigned char*>(bytes.data()) + lemmatizer::kHsqHeaderSize;
+  const lemmatizer::MainFileHeader header =
+      lemmatizer::ParseMainFileHeader(m_header, lemmatizer::kHsqHeaderSize);
+  if (header.format > lemmatizer::kMainFileFormat) {
+    FailLoad("unsupported format version in file : %s (rebuild it, or use a newer library)");
   }
-  const auto fail = [this]() {
-    const std::string message = m_path;
-    Clear();
-    RaiseText("read error from file : %s ", message.c_str());
-  };
-  in.read(m_header, lemmatizer::kHsqHeaderSize);
-  if (!in) fail();
-
-  m_values.resize(static_cast<size_t>(count));
-  m_chars.resize(static_cast<size_t>(count));
-  std::vector<unsigned char> chunk(lemmatizer::kHsqChunkRecords * lemmatizer::kHsqRecordSize);
-  int32_t i = 0;
-  while (i < count) {
-    const int32_t wanted = std::min(lemmatizer::kHsqChunkRecords, count - i);
-    in.read(reinterpret_cast<char*>(chunk.data()), wanted * lemmatizer::kHsqRecordSize);
-    const auto n = static_cast<int32_t>(in.gcount() / lemmatizer::kHsqRecordSize);
-    if (in.fail() || n == 0) fail();
-    for (int32_t j = 0; j < n; ++j) {
-      const unsigned char* record = &chunk[static_cast<size_t>(j) * lemmatizer::kHsqRecordSize];
-      m_chars[i + j] = record[0];
-      m_values[i + j] = static_cast<int32_t>(
-          static_cast<uint32_t>(record[1]) | (static_cast<uint32_t>(record[2]) << 8) |
-          (static_cast<uint32_t>(record[3]) << 16) | (static_cast<uint32_t>(record[4]) << 24));
-    }
-    i += n;
+  if (header.hasChecksum && lemmatizer::Crc32(records, recordBytes) != header.checksum) {
+    FailLoad("checksum error in file : %s (the file is damaged)");
   }
+  m_trie.Assign(records, count, lemmatizer::kHsqRecordSize, 1);
   m_loaded = 1;
 }

@@ -3,7 +3,9 @@
 // The object reads its trie file ("<code>-cwd.hsq", see hsq_format.h) whole
 // into two flat arrays at construction, and raises (as a text pointer) when
 // the file cannot be read: "couldn't get size of file : %s",
-// "couldn't open file : %s", "read error from file : %s ". A constructed
+// "couldn't open file : %s", "read error from file : %s ", or when its
+// header (main_file_header.h) says it cannot be used: "unsupported format
+// version in file : %s ...", "checksum error in file : %s ...". A constructed
 // object is loaded and never changes; FindLemmas only writes scratch state,
 // so one object serves one lookup at a time.
 //
@@ -21,6 +23,7 @@
 #include <vector>
 
 #include "dictionary/hsq_format.h"
+#include "dictionary/trie.h"
 #include "dictionary/word_normalizer.h"
 #include "rules/lemcode_handler.h"
 
@@ -42,6 +45,19 @@ class CLemmatizer {
   // buffer has no reading.
   void FindLemmas(const char* word, std::vector<std::string>& lemmas, std::vector<int32_t>& tags);
 
+  // The cut and lemcode the lookup applies for a stored result on a key of
+  // `length` bytes: a result that would cut the whole key without an ending
+  // keeps the whole word, and one that would cut more than the key keeps
+  // the whole word unchanged.
+  static void ApplyCutRules(int32_t length, int32_t& cut, int32_t& lemcode);
+
+  // The lemma of one result: `cut` bytes off the end of `key` (the
+  // normalized word of `length` bytes, without the word-start byte), the
+  // handler's `lemcode` applied, and the normalizer's output form of it for
+  // `word`, the word as given. Raises what the handler raises.
+  void BuildLemma(const char* word, const char* key, int32_t length, int32_t cut, int32_t lemcode,
+                  std::string& lemma);
+
   // The tag number of a stored raw tag: raw + 1, for raw 0..1849.
   static int32_t GetTagSet(int32_t raw);
 
@@ -54,7 +70,7 @@ class CLemmatizer {
 
   bool IsLoaded() const { return m_loaded != 0; }
   const char* Header() const { return m_header; }
-  int32_t RecordCount() const { return static_cast<int32_t>(m_values.size()); }
+  int32_t RecordCount() const { return static_cast<int32_t>(m_trie.Count()); }
   CWordNormalizer* Normalizer() const { return m_normalizer.get(); }
   LemcodeHandler Handler() const { return m_handler; }
   intptr_t HandlerArg() const { return m_handlerArg; }
@@ -71,6 +87,9 @@ class CLemmatizer {
   // Releases the path, the arrays and the normalizer; not loaded afterwards.
   void Clear();
 
+  // Clears the object and raises `format` with the file's path.
+  [[noreturn]] void FailLoad(const char* format);
+
  private:
   void CollectCandidates(const char* key, int32_t length, std::vector<int32_t>& out) const;
   static void DecodeResult(int32_t value, int32_t length, std::vector<int32_t>& out);
@@ -78,8 +97,7 @@ class CLemmatizer {
   std::vector<int32_t> m_candidates;
   char m_header[lemmatizer::kHsqHeaderSize];
   std::string m_path;
-  std::vector<int32_t> m_values;
-  std::vector<unsigned char> m_chars;
+  lemmatizer::RecordTrie m_trie;
   std::unique_ptr<CWordNormalizer> m_normalizer;
   int32_t m_loaded;
   LemcodeHandler m_handler;

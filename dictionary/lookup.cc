@@ -13,15 +13,30 @@ int32_t CLemmatizer::GetTagSet(int32_t raw) {
   return tag;
 }
 
-void CLemmatizer::DecodeResult(int32_t value, int32_t length, std::vector<int32_t>& out) {
-  const lemmatizer::HsqResult result = lemmatizer::DecodeHsqResult(value);
-  int32_t cut = result.cut;
-  int32_t lemcode = result.lemcode;
+void CLemmatizer::ApplyCutRules(int32_t length, int32_t& cut, int32_t& lemcode) {
   if (cut == length && lemcode == 0) cut = 0;  // keep the whole word rather than nothing
   if (cut > length) {
     cut = 0;
     lemcode = 0;
   }
+}
+
+void CLemmatizer::BuildLemma(const char* word, const char* key, int32_t length, int32_t cut,
+                             int32_t lemcode, std::string& lemma) {
+  // Room for the longest stem and the most any handler adds to it.
+  char stem[kWorkBufferSize + kStemGrowthReserve + 1];
+  const int32_t stemLength = length - cut;
+  std::memcpy(stem, key, static_cast<size_t>(stemLength));
+  stem[stemLength] = '\0';
+  m_handler(stem, stemLength, lemcode, m_handlerArg);
+  m_normalizer->MakeLemma(word, stem, lemma);
+}
+
+void CLemmatizer::DecodeResult(int32_t value, int32_t length, std::vector<int32_t>& out) {
+  const lemmatizer::HsqResult result = lemmatizer::DecodeHsqResult(value);
+  int32_t cut = result.cut;
+  int32_t lemcode = result.lemcode;
+  ApplyCutRules(length, cut, lemcode);
   out.push_back(result.rawTag);
   out.push_back(cut);
   out.push_back(lemcode);
@@ -29,33 +44,17 @@ void CLemmatizer::DecodeResult(int32_t value, int32_t length, std::vector<int32_
 
 void CLemmatizer::CollectCandidates(const char* key, int32_t length,
                                     std::vector<int32_t>& out) const {
-  const auto count = static_cast<int64_t>(m_values.size());
-  int32_t p = length;
-  int64_t r = 1;
-  while (p >= 0) {
-    // A child index outside the records, or a node scan that runs off the
-    // end, only occurs in a malformed file: the walk ends without a reading.
-    if (r < 1 || r > count) return;
-    const unsigned char c = m_chars[r - 1];
-    const auto wanted = static_cast<unsigned char>(key[p]);
-    if (c == wanted || c == lemmatizer::kHsqWildcard) {
-      const int32_t value = m_values[r - 1];
-      if (value <= 0) {
-        DecodeResult(value, length, out);
-        if (c != wanted) return;  // reached through the wildcard: one reading only
-        // Further readings of the same key: neighbouring result records with
-        // the same character.
-        while (r + 1 <= count && m_chars[r] == wanted && m_values[r] <= 0) {
-          ++r;
-          DecodeResult(m_values[r - 1], length, out);
-        }
-        return;
-      }
-      --p;
-      r = value;
-    } else {
-      ++r;
-    }
+  bool exact = false;
+  int64_t r = m_trie.FindResult(key, length, &exact);
+  if (r == 0) return;
+  DecodeResult(m_trie.Value(r), length, out);
+  if (!exact) return;  // reached through the wildcard: one reading only
+  // Further readings of the same key: neighbouring result records with the
+  // same key byte.
+  const unsigned char wanted = m_trie.Key(r);
+  while (r + 1 <= m_trie.Count() && m_trie.Key(r + 1) == wanted && m_trie.Value(r + 1) <= 0) {
+    ++r;
+    DecodeResult(m_trie.Value(r), length, out);
   }
 }
 
@@ -74,16 +73,10 @@ void CLemmatizer::FindLemmas(const char* word, std::vector<std::string>& lemmas,
   m_candidates.clear();
   CollectCandidates(key, length, m_candidates);
 
-  // Room for the longest stem and the most any handler adds to it.
-  char stem[kWorkBufferSize + kStemGrowthReserve + 1];
   std::string lemma;
   for (size_t i = 0; i + 2 < m_candidates.size(); i += 3) {
     tags.push_back(GetTagSet(m_candidates[i]));
-    const int32_t stemLength = length - m_candidates[i + 1];
-    std::memcpy(stem, key + 1, static_cast<size_t>(stemLength));
-    stem[stemLength] = '\0';
-    m_handler(stem, stemLength, m_candidates[i + 2], m_handlerArg);
-    m_normalizer->MakeLemma(word, stem, lemma);
+    BuildLemma(word, key + 1, length, m_candidates[i + 1], m_candidates[i + 2], lemma);
     lemmas.push_back(lemma);
   }
 }

@@ -1,5 +1,6 @@
 // CRussianNormalizer: the key folding of both Russian editions
-// (Windows-1251). Ё and ё (0xA8, 0xB8) become е, then every byte goes
+// (Windows-1251, kRussianKey of platform/case_tables.h). Ё and ё (0xA8,
+// 0xB8) become е, then every byte goes
 // through the Cyrillic lower-case table (A-Z, 0x8A, 0x8C, 0x8E, 0x8F and
 // 0xC0-0xDF get their small letters; every other byte stays). Nothing else
 // is changed. MakeLemma is the default one, so Russian lemmas come out in

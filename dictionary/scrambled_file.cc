@@ -26,6 +26,12 @@ bool ReadScrambledFile(const char* path, std::stringstream& stream) {
   return true;
 }
 
+bool WriteScrambledFile(const std::string& path, const std::string& text) {
+  std::string bytes = text;
+  ScrambleBytes(bytes);
+  return WriteFileBytes(path, bytes);
+}
+
 void ReadLine(std::istream& stream, std::string& line, char delimiter, bool skipBlanks) {
   line.clear();
   if (skipBlanks && stream.good()) {

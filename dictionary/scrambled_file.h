@@ -22,6 +22,9 @@ void ScrambleBytes(std::string& bytes);
 // untouched, when the file cannot be opened.
 bool ReadScrambledFile(const char* path, std::stringstream& stream);
 
+// Writes `text` scrambled to `path`; false when that fails.
+bool WriteScrambledFile(const std::string& path, const std::string& text);
+
 // Reads one line up to `delimiter` (consumed, not stored) or the end of the
 // stream, which sets end-of-file and failure so the caller can tell the two
 // apart. With `skipBlanks`, leading spaces and tabs are skipped first;

@@ -3,8 +3,9 @@
 //
 // The base class is the default normalizer of every language without one of
 // its own: Normalize lowers bytes through the fixed default lower-case table
-// (A-Z, 0xC0-0xD6 and 0xD8-0xDD get +0x20, every other byte stays), and
-// MakeLemma returns the lemma key unchanged. Subclasses may keep state from
+// (kDefaultLower of platform/case_tables.h: A-Z, 0xC0-0xD6 and 0xD8-0xDD
+// get +0x20, every other byte stays), and MakeLemma returns the lemma key
+// unchanged. Subclasses may keep state from
 // the last Normalize for the MakeLemma calls of the same lookup.
 #ifndef LEMMATIZER_DICTIONARY_WORD_NORMALIZER_H_
 #define LEMMATIZER_DICTIONARY_WORD_NORMALIZER_H_
@@ -27,14 +28,6 @@ class CWordNormalizer {
   // `capacity` bytes. Returns false when the key does not fit; the lookup
   // then finds nothing.
   virtual bool Normalize(const char* word, char* key, size_t capacity);
-
-  // The default lower-case table.
-  static unsigned char DefaultLower(unsigned char c);
-
- protected:
-  // Maps every byte of `word` through `table` into `key`; false when it
-  // does not fit.
-  static bool MapBytes(const char* word, const unsigned char* table, char* key, size_t capacity);
 };
 
 #endif  // LEMMATIZER_DICTIONARY_WORD_NORMALIZER_H_

@@ -5,8 +5,10 @@
 #include <string>
 
 #include "interface/boundary.h"
+#include "interface/file_names.h"
 #include "interface/lemmatizer.h"
 #include "platform/text.h"
+#include "registry/languages.h"
 #include "registry/lemmatizer_factory.h"
 
 namespace lemmatizer {
@@ -42,25 +44,16 @@ extern "C" int32_t LemmatizerCreateEx(const char* language, const char* director
   return lemmatizer::Guard(
       lemmatizer::kCreateExRule, errorBuffer, errorBufferSize, [&]() -> int32_t {
         const std::string code = lemmatizer::LowerCopy(language);
-        const std::string base = std::string(directory == nullptr ? "" : directory) + "\\";
-        const std::string swd = base + code + ".swd";
-        const std::string dictionary = base + code + "-cwd.hsq";
-        std::string pwd1, pwd2, extension, prefix, sharpS;
-        if (code == "ru") {
-          pwd1 = base + "ru1.pwd";
-          pwd2 = base + "ru2.pwd";
-          extension = base + "ru-all.txt";
-        }
-        if (code == "de") {
-          prefix = base + "de-prfx.hsq";
-          sharpS = base + "de-ss.hsq";
-        }
+        const lemmatizer::LanguageFileNames names = lemmatizer::NamesInDirectory(
+            directory == nullptr ? "" : directory, code, lemmatizer::FindLanguage(code));
         // The code goes on as the host gave it.
         const int32_t status =
-            LemmatizerCreate(language, swd.c_str(), pwd1.c_str(), pwd2.c_str(), dictionary.c_str(),
-                             prefix.c_str(), sharpS.c_str(), "", errorBuffer, errorBufferSize);
-        if (status != 0 || extension.empty()) return status;
-        return LemmatizeInitRusischExtendPath(extension.c_str(), errorBuffer, errorBufferSize);
+            LemmatizerCreate(language, names.swd.c_str(), names.pwd1.c_str(), names.pwd2.c_str(),
+                             names.dictionary.c_str(), names.prefix.c_str(), names.sharpS.c_str(),
+                             "", errorBuffer, errorBufferSize);
+        if (status != 0 || names.extension.empty()) return status;
+        return LemmatizeInitRusischExtendPath(names.extension.c_str(), errorBuffer,
+                                              errorBufferSize);
       });
 }
 
@@ -70,21 +63,17 @@ extern "C" int32_t LemmatizeCreate(const char* language, const char* basePath) {
     // Every known code has two characters: anything else creates nothing,
     // which is a failure.
     if (code.size() != 2) return 0;
-    const std::string base = std::string(basePath == nullptr ? "" : basePath) + "lemm/" + code;
-    const std::string dictionary = base + "-cwd.hsq";
-    const std::string prefix = base + "-prfx.hsq";
-    const std::string pwd1 = base + "1.pwd";
-    const std::string pwd2 = base + "2.pwd";
-    const std::string swd = base + ".swd";
-    const std::string sharpS = base + "-ss.hsq";
-    const std::string extension = base + ".txt";
+    const lemmatizer::LanguageFileNames names =
+        lemmatizer::NamesBelowBase(basePath == nullptr ? "" : basePath, code);
     char local[lemmatizer::kLocalBufferSize] = "[No error.]";
     // Every step runs; only whether one of them failed survives.
     int32_t status =
-        LemmatizerCreate(code.c_str(), swd.c_str(), pwd1.c_str(), pwd2.c_str(), dictionary.c_str(),
-                         prefix.c_str(), sharpS.c_str(), nullptr, local, sizeof(local));
-    if (code == "ru") {
-      status |= LemmatizeInitRusischExtendPath(extension.c_str(), local, sizeof(local));
+        LemmatizerCreate(code.c_str(), names.swd.c_str(), names.pwd1.c_str(), names.pwd2.c_str(),
+                         names.dictionary.c_str(), names.prefix.c_str(), names.sharpS.c_str(),
+                         nullptr, local, sizeof(local));
+    const lemmatizer::Language* row = lemmatizer::FindLanguage(code);
+    if (row != nullptr && row->Reads(lemmatizer::kExtensionFile)) {
+      status |= LemmatizeInitRusischExtendPath(names.extension.c_str(), local, sizeof(local));
     }
     status |= LemmatizeSetLanguage(code.c_str(), local, sizeof(local));
     return status == 0 ? 1 : 0;

@@ -8,19 +8,18 @@
 #include "interface/lemmatizer.h"
 #include "interface/result.h"
 #include "interface/russian_extension.h"
-#include "platform/text.h"
+#include "platform/case_tables.h"
 #include "pwd/pwd.h"
+#include "registry/languages.h"
 #include "registry/lemmatizer_factory.h"
 #include "swd/swd.h"
 
 namespace lemmatizer {
 namespace {
 
-// The capitals of the special forms, whatever the language: A-Z and the
-// Latin-1 capitals 0xC0-0xDD without the multiplication sign.
-bool IsUpper(unsigned char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDD && c != 0xD7);
-}
+// The capitals of the special forms, whatever the language: those of the
+// default lower-case table (A-Z and the Latin-1 capitals).
+bool IsUpper(unsigned char c) { return IsDefaultCapital(c); }
 
 bool AllUpper(const char* text, size_t length) {
   for (size_t i = 0; i < length; ++i) {
@@ -29,10 +28,16 @@ bool AllUpper(const char* text, size_t length) {
   return true;
 }
 
-// A second edition ("d4", "r4", ...) has '4' as its second character.
-bool IsVariant(const char* language) { return language[0] != '\0' && language[1] == '4'; }
+// Second editions answer the special forms with their own tags.
+bool IsVariant(const char* language) {
+  const Language* row = FindLanguage(language);
+  return row != nullptr && row->IsSecondEdition();
+}
 
-bool IsRussian(const char* language) { return StrNICmp(language, "RU", 2) == 0; }
+bool TakesRussianRoad(const char* language) {
+  const Language* row = FindLanguage(language);
+  return row != nullptr && row->TakesRussianRoad();
+}
 
 enum class SEnding { kNone, kPlain, kApostrophe };
 
@@ -135,7 +140,7 @@ extern "C" int32_t Lemmatize(const char* word, LemmatizerResult* result, char* e
       CopyMessage(errorBuffer, errorBufferSize, "error get act lang!");
       return 3;
     }
-    const bool russian = IsRussian(language);
+    const bool russian = TakesRussianRoad(language);
     if (!russian && LemmatizeSpecialForms(word, lemmas, tags, language)) {
       // The previous result of a reused record is released here too;
       // dictionaryHit stays as it was.

@@ -14,8 +14,7 @@
 namespace lemmatizer {
 namespace {
 
-constexpr char kTitle[] = "Online Default for Russian";
-constexpr size_t kTitleLength = sizeof(kTitle) - 1;
+constexpr size_t kTitleLength = sizeof(kExtensionTitle) - 1;
 constexpr int kLineBufferSize = 1024;
 constexpr size_t kMaxEndingLength = 127;
 constexpr size_t kMaxTagNameLength = 31;
@@ -41,7 +40,9 @@ bool ReadBoundedLine(std::istream& text, std::string& line) {
   return true;
 }
 
-bool HasTitle(const std::string& line) { return line.compare(0, kTitleLength, kTitle) == 0; }
+bool HasTitle(const std::string& line) {
+  return line.compare(0, kTitleLength, kExtensionTitle) == 0;
+}
 
 // The fields of `line` separated by white space as the C library knows it.
 std::vector<std::string> SplitFields(const std::string& line) {

@@ -22,6 +22,9 @@
 
 namespace lemmatizer {
 
+// The start of the file's first line.
+constexpr char kExtensionTitle[] = "Online Default for Russian";
+
 struct ExtendEntry {
   std::string reversedEnding;  // the ending with its bytes reversed
   std::string newTagName;      // extended tag name, checked when used

@@ -76,20 +76,7 @@ void AppendUtf8(uint32_t codePoint, std::string& out) {
   }
 }
 
-int CodePageForLanguage(std::string_view code) {
-  if (code.size() != 2) return 0;
-  std::string lowered;
-  for (char c : code) lowered += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-  static const char* const k1252[] = {"de", "d4", "en", "e4", "fr", "f4", "es", "s4", "it",
-                                      "i4", "po", "sv", "da", "du", "fi", "ca", "al"};
-  for (const char* c : k1252) {
-    if (lowered == c) return 1252;
-  }
-  if (lowered == "ru" || lowered == "r4" || lowered == "sk" || lowered == "mk") return 1251;
-  if (lowered == "sl") return 1250;
-  if (lowered == "gr") return 1253;
-  return 0;
-}
+bool IsKnownCodePage(int codePage) { return HighHalf(codePage) != nullptr; }
 
 bool Utf8ToCodePage(std::string_view utf8, int codePage, std::string& out) {
   out.clear();

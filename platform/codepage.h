@@ -1,7 +1,6 @@
 // Conversion between UTF-8 and the 8-bit Windows code pages that the
-// dictionaries are written in (1250, 1251, 1252, 1253), and the code page of
-// each language code. The library itself works on 8-bit bytes only; these
-// conversions serve the build tools, the command line and the tests.
+// dictionaries are written in (1250, 1251, 1252, 1253). The language table
+// (registry/languages.h) says which code page each language uses.
 #ifndef LEMMATIZER_PLATFORM_CODEPAGE_H_
 #define LEMMATIZER_PLATFORM_CODEPAGE_H_
 
@@ -12,9 +11,8 @@
 
 namespace lemmatizer {
 
-// The code page of a language code ("de", "ru", "gr", ... compared without
-// regard to case), or 0 for a code the library does not know.
-int CodePageForLanguage(std::string_view code);
+// Whether `codePage` is one of the four this module converts.
+bool IsKnownCodePage(int codePage);
 
 // Converts UTF-8 text into `codePage`. Returns false when the text is not
 // valid UTF-8 or holds a character that the code page cannot write; `out`

@@ -34,4 +34,21 @@ bool OpenBinaryInput(const char* path, std::ifstream& in) {
   return in.is_open();
 }
 
+ReadStatus ReadFileBytes(const char* path, size_t size, std::vector<char>& bytes) {
+  std::ifstream in;
+  if (!OpenBinaryInput(path, in)) return ReadStatus::kCannotOpen;
+  bytes.resize(size);
+  in.read(bytes.data(), static_cast<std::streamsize>(size));
+  const auto obtained = static_cast<size_t>(in.gcount());
+  if (obtained == size) return ReadStatus::kRead;
+  bytes.resize(obtained);
+  return ReadStatus::kShort;
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(NativePath(path.c_str()), std::ios::binary | std::ios::trunc);
+  out << bytes;
+  return static_cast<bool>(out);
+}
+
 }  // namespace lemmatizer

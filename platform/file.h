@@ -7,9 +7,11 @@
 #ifndef LEMMATIZER_PLATFORM_FILE_H_
 #define LEMMATIZER_PLATFORM_FILE_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace lemmatizer {
 
@@ -22,6 +24,15 @@ int64_t FileSizeByPath(const char* path);
 
 // Opens the file for binary reading. Returns false when it cannot be opened.
 bool OpenBinaryInput(const char* path, std::ifstream& in);
+
+enum class ReadStatus { kRead, kCannotOpen, kShort };
+
+// Reads the first `size` bytes of the file into `bytes`: kCannotOpen when
+// it cannot be opened, kShort (with the bytes it holds) when it holds fewer.
+ReadStatus ReadFileBytes(const char* path, size_t size, std::vector<char>& bytes);
+
+// Writes `bytes` to `path`, replacing the file; false when that fails.
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
 
 }  // namespace lemmatizer
 

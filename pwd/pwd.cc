@@ -3,6 +3,8 @@
 #include <sstream>
 
 #include "dictionary/scrambled_file.h"
+#include "platform/case_tables.h"
+#include "registry/languages.h"
 
 namespace lemmatizer {
 namespace {
@@ -15,12 +17,6 @@ constexpr size_t kLongestEnding = 30;
 void NextLine(std::istream& text, std::string& line) {
   ReadLine(text, line, '\n', true);
   if (!line.empty() && line.back() == '\r') line.pop_back();
-}
-
-// Windows-1251 capitals: A-Z, А-Я and Љ, Њ, Ћ, Џ.
-bool IsCapital(unsigned char c) {
-  return (c >= 0x41 && c <= 0x5A) || (c >= 0xC0 && c <= 0xDF) || c == 0x8A || c == 0x8C ||
-         c == 0x8E || c == 0x8F;
 }
 
 // "form;lemma;..." into m_words.
@@ -93,12 +89,16 @@ bool FindByEnding(const std::string& word, const std::multimap<std::string, std:
 }  // namespace lemmatizer
 
 CPWD::CPWD(const char* language)
-    : m_cursor(m_words.end()), m_language(language == nullptr ? "" : language) {}
+    : m_cursor(m_words.end()), m_language(language == nullptr ? "" : language), m_active(false) {
+  // Only a code spelt exactly as its row reads the PWD files.
+  const lemmatizer::Language* row = lemmatizer::FindLanguage(m_language);
+  m_active = row != nullptr && row->Reads(lemmatizer::kPwdFiles);
+}
 
 CPWD::~CPWD() = default;
 
 void CPWD::Load(const char* path1, const char* path2, std::string& error) {
-  if (m_language != "ru") return;
+  if (!m_active) return;
   std::stringstream text1;
   if (!lemmatizer::ReadScrambledFile(path1, text1)) {
     error = std::string("Could not open PWD file ") + (path1 == nullptr ? "" : path1);
@@ -124,10 +124,10 @@ void CPWD::Load(const char* path1, const char* path2, std::string& error) {
 bool CPWD::Lookup(const char* word, std::vector<std::string>& lemmas, std::vector<int32_t>& tags,
                   int32_t& final) {
   if (word == nullptr || *word == '\0') return false;
-  if (m_language != "ru") return false;
+  if (!m_active) return false;
   lemmas.clear();
   tags.clear();
-  if (!lemmatizer::IsCapital(static_cast<unsigned char>(word[0]))) return false;
+  if (!lemmatizer::IsCp1251Capital(static_cast<unsigned char>(word[0]))) return false;
   final = 0;
   const std::string form = word;
   // The word is searched exactly as given: forms with Ё/ё are listed with

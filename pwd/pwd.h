@@ -1,7 +1,8 @@
 // CPWD: whole forms and ending replacements for capitalised Russian words
-// that the main dictionary does not know. Active for the code "ru" only
-// (exactly as given); for every other code it loads nothing and finds
-// nothing. Every lemma it produces carries tag 97 ("NOMP").
+// that the main dictionary does not know. Active only for a language whose
+// row says it reads PWD files ("ru"), and only when its code is given
+// exactly as the row writes it; for every other code it loads nothing and
+// finds nothing. Every lemma it produces carries tag 97 ("NOMP").
 //
 // Two scrambled text files: file 1 "form;lemma;" lines, file 2
 // "n;ending;replacement;" lines with n 1 (primary) or 2 (secondary). Load
@@ -35,6 +36,7 @@ class CPWD {
   std::multimap<std::string, std::string> m_endings2;
   std::multimap<std::string, std::string>::const_iterator m_cursor;
   std::string m_language;
+  bool m_active;  // whether the language reads PWD files
 };
 
 #endif  // LEMMATIZER_PWD_PWD_H_

@@ -1,11 +1,15 @@
 #include "registry/lemmatizer_factory.h"
 
 #include <cstring>
+#include <memory>
+#include <utility>
 
 #include "dictionary/errors.h"
 #include "dictionary/lemmatizer.h"
 #include "platform/text.h"
 #include "pwd/pwd.h"
+#include "registry/language_objects.h"
+#include "registry/languages.h"
 #include "swd/swd.h"
 
 std::vector<std::string> CLemmatizerFactory::m_vLemmatizerName;
@@ -16,6 +20,14 @@ int32_t CLemmatizerFactory::m_actual = -1;
 char CLemmatizerFactory::m_actLanguage[64] = {0};
 
 namespace {
+
+// Destroys the languages a host never freed when the library is unloaded or
+// the process exits, after everything else of this file that was built
+// before it, and before the registry's vectors themselves go.
+struct FreeAtExit {
+  ~FreeAtExit() { CLemmatizerFactory::Free(); }
+};
+FreeAtExit freeAtExit;
 
 // Index of the lowered code among `count` registered names, or -1.
 int FindLanguage(const char* language, size_t count) {
@@ -84,4 +96,44 @@ void CLemmatizerFactory::Free() {
   m_vSWD.clear();
   for (CPWD* pwd : m_vPWD) delete pwd;
   m_vPWD.clear();
+}
+
+int CLemmatizerFactory::Create(const char* language, const char* swdFile, const char* pwdFile1,
+                               const char* pwdFile2, const char* dictionaryFile,
+                               const char* prefixFile, const char* sharpSFile,
+                               const char* /*unused*/, std::string& error) {
+  std::string code = lemmatizer::LowerCopy(language);
+  for (const std::string& name : m_vLemmatizerName) {
+    if (name == code) return 0;
+  }
+  const lemmatizer::Language* row = lemmatizer::FindLanguage(code);
+  // A code whose rules this build lacks is not offered: it fails as an
+  // unknown code does.
+  if (row == nullptr || !lemmatizer::IsOffered(*row)) return 1;
+
+  // The objects are owned here until they are registered, so that a failure
+  // or an exception on the way releases them.
+  std::unique_ptr<CLemmatizer> dictionary =
+      lemmatizer::BuildDictionary(*row, dictionaryFile, prefixFile, sharpSFile);
+  std::strncpy(m_actLanguage, code.c_str(), sizeof(m_actLanguage) - 1);
+  m_actLanguage[sizeof(m_actLanguage) - 1] = '\0';
+
+  // SWD and PWD get the code as the caller gave it: "RU" reads no PWD file.
+  auto swd = std::make_unique<CSWD>(language, 0);
+  swd->Load(swdFile, error);
+  if (!error.empty()) return 3;
+  auto pwd = std::make_unique<CPWD>(language);
+  pwd->Load(pwdFile1, pwdFile2, error);
+  if (!error.empty()) return 3;
+
+  // Room first, so that the four vectors grow together or not at all.
+  m_vSWD.reserve(m_vSWD.size() + 1);
+  m_vPWD.reserve(m_vPWD.size() + 1);
+  m_vLemmatizerName.reserve(m_vLemmatizerName.size() + 1);
+  m_vLemmatizer.reserve(m_vLemmatizer.size() + 1);
+  m_vSWD.push_back(swd.release());
+  m_vPWD.push_back(pwd.release());
+  m_vLemmatizerName.push_back(std::move(code));
+  m_vLemmatizer.push_back(dictionary.release());
+  return 0;
 }

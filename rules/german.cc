@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/coding.h"
 #include "rules/rewrite.h"
 
 namespace lemmatizer {
@@ -70,7 +71,7 @@ class PrefixCells {
   unsigned char Flag(int64_t i) const { return m_data[i * kPrefixCellSize + 1]; }
   int32_t Link(int64_t i) const {
     const unsigned char* cell = m_data + i * kPrefixCellSize;
-    return static_cast<int16_t>(static_cast<uint16_t>(cell[2] | (cell[3] << 8)));
+    return static_cast<int16_t>(DecodeFixed16(cell + 2));
   }
 
   // Follows the sibling chain from cell i to the cell of character b.

@@ -32,6 +32,9 @@
 
 namespace lemmatizer {
 
+// Lemcodes 1 to kGermanLastLemcode have rules.
+constexpr int32_t kGermanLastLemcode = 89;
+
 constexpr int kPrefixCellSize = 4;
 constexpr unsigned char kPrefixCellOpen = ' ';
 

@@ -1,10 +1,12 @@
 #include "rules/russian.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
 #include "dictionary/errors.h"
-#include "rules/table_handlers.h"
+#include "registry/languages.h"
+#include "rules/ending_tables.h"
 
 namespace lemmatizer {
 
@@ -64,27 +66,35 @@ void ApplySpecial(const SpecialCode& special, char* stem) {
   std::strcat(stem, special.ending);
 }
 
-// The compiled ending table of `code` when it has the expected size, else
-// null (a build without the table serves no lemcode).
-const char* const* TableOfSize(const char* code, int32_t expected) {
+// The compiled ending table of `code` (null when the build lacks it) and
+// the error message of its rules.
+struct RussianTable {
+  const char* const* entries;
+  int32_t size;
+  const char* message;
+};
+
+RussianTable TableOf(const char* code) {
+  const Language* language = FindLanguage(code);
   int32_t size = 0;
-  const char* const* table = EndingTable(code, &size);
-  return size == expected ? table : nullptr;
+  const char* const* entries = EndingTable(code, &size);
+  return RussianTable{entries, entries == nullptr ? language->endingCount : size,
+                      language->lemcodeMessage};
 }
 
 }  // namespace
 
 int32_t RussianLemcodeHandler(char* stem, int32_t stemLength, int32_t lemcode,
                               intptr_t /*handlerArg*/) {
-  static const char* const* const table = TableOfSize("ru", kRussianTableSize);
-  if (lemcode < 0 || lemcode >= kRussianTableSize || table == nullptr) {
-    RaiseString(FormatMessage("lemcode (%d) not supported with russian", lemcode));
+  static const RussianTable table = TableOf("ru");
+  if (lemcode < 0 || lemcode >= table.size || table.entries == nullptr) {
+    RaiseString(FormatMessage(table.message, lemcode));
   }
   if (const SpecialCode* special = FindRussianSpecial(lemcode)) {
     ApplySpecial(*special, stem);
     return lemcode;
   }
-  std::strcpy(stem + stemLength, table[lemcode]);
+  std::strcpy(stem + stemLength, table.entries[lemcode]);
   return lemcode;
 }
 
@@ -94,12 +104,22 @@ int32_t R4LemcodeHandler(char* stem, int32_t /*stemLength*/, int32_t lemcode,
     ApplySpecial(*special, stem);
     return lemcode;
   }
-  static const char* const* const table = TableOfSize("r4", kR4TableSize);
-  if (lemcode < 0 || lemcode >= kR4TableSize || table == nullptr) {
-    RaiseString("lemcode (" + std::to_string(lemcode) + " not supported with R4");
+  static const RussianTable table = TableOf("r4");
+  if (lemcode < 0 || lemcode >= table.size || table.entries == nullptr) {
+    RaiseString(FormatMessage(table.message, lemcode));
   }
-  if (lemcode >= 1) std::strcat(stem, table[lemcode]);
+  if (lemcode >= 1) std::strcat(stem, table.entries[lemcode]);
   return lemcode;
+}
+
+std::vector<int32_t> RussianSpecialLemcodes(bool r4) {
+  std::vector<int32_t> codes;
+  for (const SpecialCode& special : kSpecialCodes) {
+    const int32_t code = r4 ? special.r4Code : special.russianCode;
+    if (code >= 0) codes.push_back(code);
+  }
+  std::sort(codes.begin(), codes.end());
+  return codes;
 }
 
 }  // namespace lemmatizer

@@ -1,11 +1,11 @@
 // The lemcode handlers of the two Russian editions, "ru" and "r4".
 //
 // Both rebuild a lemma (Windows-1251, lower case) from a stem by appending
-// an ending of their compiled-in table (rules/endings/ru.txt, 237 entries,
-// and rules/endings/r4.txt, 266 entries). A set of special lemcodes first
-// strips the prefix "по", "по-" or "наи" from the front of the stem, when it
-// is there, and then appends an adjective ending, so that prefixed
-// comparative and adverbial forms come back to the adjective:
+// an ending of their compiled-in table (rules/endings/ru.txt and
+// rules/endings/r4.txt, whose sizes the language table gives: 237 and 266). A set of special
+// lemcodes first strips the prefix "по", "по-" or "наи" from the front of the stem, when it is
+// there, and then appends an adjective ending, so that prefixed comparative and adverbial forms
+// come back to the adjective:
 //   "ru": 15 special codes inside its table's range (their entries are never
 //         appended); the range is tested first; the ending goes at byte
 //         stemLength; code 0 writes the empty entry 0; an unusable code
@@ -21,17 +21,18 @@
 #define LEMMATIZER_RULES_RUSSIAN_H_
 
 #include <cstdint>
+#include <vector>
 
 namespace lemmatizer {
-
-constexpr int32_t kRussianTableSize = 237;
-constexpr int32_t kR4TableSize = 266;
 
 // The handler of "ru".
 int32_t RussianLemcodeHandler(char* stem, int32_t stemLength, int32_t lemcode, intptr_t handlerArg);
 
 // The handler of "r4".
 int32_t R4LemcodeHandler(char* stem, int32_t stemLength, int32_t lemcode, intptr_t handlerArg);
+
+// The special lemcodes of "ru" (or, with `r4`, of "r4"), ascending.
+std::vector<int32_t> RussianSpecialLemcodes(bool r4);
 
 }  // namespace lemmatizer
 

@@ -17,6 +17,9 @@
 
 namespace lemmatizer {
 
+// Lemcodes 1 to kSpanishLastLemcode may have rules.
+constexpr int32_t kSpanishLastLemcode = 99;
+
 int32_t SpanishLemcodeHandler(char* stem, int32_t stemLength, int32_t lemcode, intptr_t handlerArg);
 
 // The (form, lemma) list of irregular stems of `length` bytes (2 to 7),

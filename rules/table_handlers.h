@@ -1,11 +1,12 @@
-// The table-driven lemcode handlers: one handler per language code that
-// appends entry `lemcode` of the language's ending table to the stem, with
-// an optional prefix removed first and the French variant.
+// The table rules: the lemcode handlers of the languages whose lemma is the
+// stem with an entry of the language's ending table appended (table rules),
+// with the French and the Albanian variants. What distinguishes one
+// language from another (its table, its message, a prefix removed first,
+// the French variant) is in its row of the language table; the handlers
+// themselves are generated with the ending tables (ending_tables.h).
 //
-// The ending tables are data made with the dictionaries. Each lives in
-// rules/endings/<code>.txt (UTF-8, line k is entry k) and is compiled into
-// the library in the language's code page. A member whose table is not
-// present, or does not have the member's size, is not offered.
+// A language whose ending table is not part of the build has no handler
+// and is not offered.
 #ifndef LEMMATIZER_RULES_TABLE_HANDLERS_H_
 #define LEMMATIZER_RULES_TABLE_HANDLERS_H_
 
@@ -15,25 +16,12 @@
 
 namespace lemmatizer {
 
-struct TableMember {
-  const char* code;       // language code, lower case
-  const char* suffix;     // end of the "lemcode (" error message
-  int32_t size;           // N: valid lemcodes are 0..N-1
-  const char* prefix;     // removed from the front of longer stems, or null
-  bool french;            // the French variant
-};
-
-// The handler of a table-driven language, or null when the code is not a
-// member or its ending table is not present.
+// The handler of a language with table rules, or null when the code has
+// none or its ending table is not present.
 LemcodeHandler TableDrivenHandler(const char* code);
 
-// The member description of a code, or null.
-const TableMember* FindTableMember(const char* code);
-
-// The compiled ending table of a code and its size, or null.
-const char* const* EndingTable(const char* code, int32_t* size);
-
-// The Albanian handler (a table-driven member with the "s'" prefix).
+// The Albanian handler: the table rules of "al", which remove the negation
+// prefix "s'" first.
 int32_t AlbanianLemcodeHandler(char* stem, int32_t stemLength, int32_t lemcode,
                                intptr_t handlerArg);
 

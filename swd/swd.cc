@@ -2,14 +2,13 @@
 
 #include <algorithm>
 #include <iterator>
-
-#include <iterator>
 #include <sstream>
 #include <utility>
 
 #include "dictionary/errors.h"
 #include "dictionary/scrambled_file.h"
 #include "dictionary/tag_table.h"
+#include "platform/case_tables.h"
 
 namespace lemmatizer {
 namespace {
@@ -28,77 +27,41 @@ std::vector<std::string> SplitPieces(const std::string& text, const char* separa
   return pieces;
 }
 
-// The byte folding of the case-insensitive comparison: the Latin-1 small
-// letters become capitals, every other byte stays.
-unsigned char FoldCase(unsigned char c) {
-  if ((c >= 0x61 && c <= 0x7A) || (c >= 0xE0 && c <= 0xF6) || (c >= 0xF8 && c <= 0xFD)) {
-    return static_cast<unsigned char>(c - 0x20);
-  }
-  return c;
-}
-
-// Equality after FoldCase; the end of the shorter string counts as byte 0.
+// Equality under the fold of the comparison without regard to case; the
+// end of the shorter string counts as byte 0.
 bool EqualIgnoringCase(const std::string& a, const std::string& b) {
   const size_t length = a.size() > b.size() ? a.size() : b.size();
   for (size_t i = 0; i < length; ++i) {
     const unsigned char x = i < a.size() ? static_cast<unsigned char>(a[i]) : 0;
     const unsigned char y = i < b.size() ? static_cast<unsigned char>(b[i]) : 0;
-    if (FoldCase(x) != FoldCase(y)) return false;
+    if (kLatin1Upper(x) != kLatin1Upper(y)) return false;
   }
   return true;
 }
 
-bool IsRussianCode(const std::string& code) {
-  return code == "ru" || code == "RU" || code == "Ru" || code == "r4" || code == "R4";
+// The whole-word fold and the first-letter map of each kind of key.
+const ByteMap* WholeWordFold(SwdKeyKind kind) {
+  switch (kind) {
+    case SwdKeyKind::kRussian:
+      return &kCp1251YoToYe;
+    case SwdKeyKind::kGreek:
+      return &kGreekAlphaTonos;
+    case SwdKeyKind::kDefault:
+      break;
+  }
+  return nullptr;
 }
 
-bool IsGreekCode(const std::string& code) { return code == "gr" || code == "GR" || code == "Gr"; }
-
-// Windows-1251: Ё/ё become Е/е everywhere, then a capital first letter is
-// lowered.
-void FoldRussianKey(std::string& key) {
-  for (char& c : key) {
-    if (static_cast<unsigned char>(c) == 0xA8) c = static_cast<char>(0xC5);
-    if (static_cast<unsigned char>(c) == 0xB8) c = static_cast<char>(0xE5);
+const ByteMap& FirstLetterMap(SwdKeyKind kind) {
+  switch (kind) {
+    case SwdKeyKind::kRussian:
+      return kCp1251Lower;
+    case SwdKeyKind::kGreek:
+      return kGreekSwdFirstLetter;
+    case SwdKeyKind::kDefault:
+      break;
   }
-  const unsigned char first = static_cast<unsigned char>(key[0]);
-  if ((first >= 0x41 && first <= 0x5A) || (first >= 0xC0 && first <= 0xDF)) {
-    key[0] = static_cast<char>(first + 0x20);
-  } else if (first == 0x8A || first == 0x8C || first == 0x8E || first == 0x8F) {
-    key[0] = static_cast<char>(first + 0x10);
-  }
-}
-
-// Windows-1253: alpha with tonos in both forms becomes small alpha with
-// tonos everywhere, then a capital first letter is lowered.
-void FoldGreekKey(std::string& key) {
-  for (char& c : key) {
-    const unsigned char b = static_cast<unsigned char>(c);
-    if (b == 0xA2 || b == 0xB6) c = static_cast<char>(0xDC);
-  }
-  const unsigned char first = static_cast<unsigned char>(key[0]);
-  unsigned char lowered = first;
-  if (first == 0xA2 || first == 0xB6) {
-    lowered = 0xDC;
-  } else if (first >= 0xB8 && first <= 0xBA) {
-    lowered = static_cast<unsigned char>(first + 0x25);
-  } else if (first == 0xBC) {
-    lowered = 0xFC;
-  } else if (first == 0xBE || first == 0xBF) {
-    lowered = static_cast<unsigned char>(first + 0x3F);
-  } else if ((first >= 0xC1 && first <= 0xD1) || (first >= 0xD3 && first <= 0xDB)) {
-    lowered = static_cast<unsigned char>(first + 0x20);
-  }
-  key[0] = static_cast<char>(lowered);
-}
-
-// Every other language: a Latin-1 capital first letter is lowered.
-void FoldLatinKey(std::string& key) {
-  const unsigned char first = static_cast<unsigned char>(key[0]);
-  if ((first >= 0x41 && first <= 0x5A) || (first >= 0xC0 && first <= 0xD6) ||
-      (first >= 0xD8 && first <= 0xDD)) {
-    key[0] = static_cast<char>(first + 0x20);
-  }
+  return kDefaultLower;
 }
 
 // Adds the number of every tag named in `field` to the ascending set
@@ -144,7 +107,13 @@ std::string ParseLine(const std::string& line, SwdEntry& entry, std::string& err
 }  // namespace lemmatizer
 
 CSWD::CSWD(const char* language, int /*unused*/)
-    : m_language(language == nullptr ? "" : language) {}
+    : m_language(language == nullptr ? "" : language), m_keyKind(lemmatizer::SwdKeyKind::kDefault) {
+  // The language's own key applies when the code is spelt as its row, in
+  // capitals or capitalised; any other spelling gets the default key.
+  if (const lemmatizer::Language* row = lemmatizer::FindLanguageAsSpelt(m_language)) {
+    m_keyKind = row->swdKey;
+  }
+}
 
 CSWD::~CSWD() = default;
 
@@ -179,7 +148,7 @@ void CSWD::Load(const char* path, std::string& error) {
 
 std::string CSWD::FoldedSource(const std::string& text) {
   std::string folded = text;
-  for (char& c : folded) c = static_cast<char>(lemmatizer::FoldCase(static_cast<unsigned char>(c)));
+  for (char& c : folded) c = lemmatizer::kLatin1Upper(c);
   return folded;
 }
 
@@ -202,13 +171,10 @@ void CSWD::MergeNeighbours() {
 std::string CSWD::LookupKey(const char* word) const {
   std::string key = word == nullptr ? "" : word;
   if (key.empty()) return key;
-  if (lemmatizer::IsRussianCode(m_language)) {
-    lemmatizer::FoldRussianKey(key);
-  } else if (lemmatizer::IsGreekCode(m_language)) {
-    lemmatizer::FoldGreekKey(key);
-  } else {
-    lemmatizer::FoldLatinKey(key);
+  if (const lemmatizer::ByteMap* fold = lemmatizer::WholeWordFold(m_keyKind)) {
+    for (char& c : key) c = (*fold)(c);
   }
+  key[0] = lemmatizer::FirstLetterMap(m_keyKind)(key[0]);
   return key;
 }
 

@@ -15,6 +15,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "registry/languages.h"
+
 struct SwdEntry {
   std::string lemma;
   // The tag numbers (1 to 1849) the entry yields, ascending, each once: a
@@ -61,6 +63,7 @@ class CSWD {
 
   std::multimap<std::string, SwdEntry> m_entries;
   std::string m_language;
+  lemmatizer::SwdKeyKind m_keyKind;                 // how Lookup makes its key
   std::unordered_set<std::string> m_foldedSources;  // index of the sources, folded
 };
 

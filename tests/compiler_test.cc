@@ -10,6 +10,7 @@
 #include "dictionary/russian_lemmatizer.h"
 #include "dictionary/tag_table.h"
 #include "pwd/pwd.h"
+#include "registry/languages.h"
 #include "rules/table_handlers.h"
 #include "swd/swd.h"
 #include "tests/support/test_files.h"
@@ -211,8 +212,10 @@ TEST_F(Compiler, RussianPwdFilesLoadAndAnswerNames) {
 }
 
 TEST(ReadingEncoder, PrefersTheSmallestCut) {
-  CWordNormalizer normalizer;
-  lemmatizer::ReadingEncoder encoder("fr", &normalizer, lemmatizer::TableDrivenHandler("fr"), 0);
+  const std::string empty = testing_support::MakeTempDir() + "fr-cwd.hsq";
+  testing_support::WriteFile(empty, testing_support::HsqBytes({}));
+  CLemmatizer dictionary(empty.c_str(), lemmatizer::TableDrivenHandler("fr"), 0);
+  lemmatizer::ReadingEncoder encoder(*lemmatizer::FindLanguage("fr"), dictionary);
   std::string key;
   ASSERT_TRUE(encoder.KeyOf("Chantes", key));
   EXPECT_EQ(key, "chantes");

@@ -9,9 +9,10 @@
 #include <vector>
 
 #include "dictionary/german_normalizer.h"
+#include "dictionary/sharp_s_writer.h"
 #include "rules/german.h"
+#include "rules/german_prefix_writer.h"
 #include "tests/support/test_files.h"
-#include "tools/german_files.h"
 
 namespace {
 

@@ -10,9 +10,10 @@
 
 #include "dictionary/german_lemmatizer.h"
 #include "dictionary/german_normalizer.h"
+#include "dictionary/sharp_s_writer.h"
 #include "platform/codepage.h"
+#include "rules/german_prefix_writer.h"
 #include "tests/support/test_files.h"
-#include "tools/german_files.h"
 
 namespace {
 

@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "dictionary/sharp_s_writer.h"
 #include "rules/german.h"
+#include "rules/german_prefix_writer.h"
 #include "rules/lemcode_handler.h"
-#include "tools/german_files.h"
 
 namespace {
 

@@ -5,6 +5,8 @@
 #include <set>
 #include <string>
 
+#include "dictionary/errors.h"
+#include "registry/languages.h"
 #include "rules/ending_tables.h"
 #include "rules/rewrite.h"
 #include "rules/table_handlers.h"
@@ -12,8 +14,21 @@
 namespace {
 
 using lemmatizer::EndingTable;
-using lemmatizer::FindTableMember;
+using lemmatizer::FindLanguage;
+using lemmatizer::Language;
 using lemmatizer::TableDrivenHandler;
+
+// The message of a lemcode outside `code`'s table.
+std::string Message(const char* code, int32_t lemcode) {
+  return lemmatizer::FormatMessage(FindLanguage(code)->lemcodeMessage, lemcode);
+}
+
+// Whether the language's rules are the table rules or a variant of them.
+bool HasTableRules(const Language& language) {
+  return language.rules == lemmatizer::RulesKind::kTable ||
+         language.rules == lemmatizer::RulesKind::kFrench ||
+         language.rules == lemmatizer::RulesKind::kAlbanian;
+}
 
 const char* const kMemberCodes[] = {"ca", "d4", "da", "du", "e4", "en", "f4", "fi", "fr", "gr",
                                     "i4", "it", "mk", "po", "s4", "sk", "sl", "sv", "al"};
@@ -35,8 +50,9 @@ std::string Apply(const char* code, const std::string& stem, int32_t lemcode) {
 TEST(TableHandlers, EveryPresentMemberHasItsSizeAndBoundsAndMessage) {
   int offered = 0;
   for (const char* code : kMemberCodes) {
-    const lemmatizer::TableMember* member = FindTableMember(code);
+    const Language* member = FindLanguage(code);
     ASSERT_NE(member, nullptr) << code;
+    ASSERT_TRUE(HasTableRules(*member)) << code;
     int32_t size = 0;
     const char* const* table = EndingTable(code, &size);
     if (table == nullptr) {
@@ -44,33 +60,33 @@ TEST(TableHandlers, EveryPresentMemberHasItsSizeAndBoundsAndMessage) {
       continue;
     }
     ++offered;
-    ASSERT_EQ(size, member->size) << code;
+    ASSERT_EQ(size, member->endingCount) << code;
     for (int32_t i = 0; i < size; ++i) {
       EXPECT_LT(std::strlen(table[i]), static_cast<size_t>(kStemGrowthReserve)) << code << i;
     }
     // Lemcode 0 appends nothing (the prefix rule still applies), N-1 the
     // last entry, N and negative codes raise.
     EXPECT_EQ(Apply(code, "stem", 0), "stem") << code;
-    EXPECT_EQ(Apply(code, "stem", size - 1), size == 1 ? "stem" : std::string("stem") + table[size - 1]);
+    EXPECT_EQ(Apply(code, "stem", size - 1),
+              size == 1 ? "stem" : std::string("stem") + table[size - 1]);
     const std::string stem = Apply(code, "stem", 0);
-    EXPECT_EQ(Apply(code, "stem", size),
-              "error: lemcode (" + std::to_string(size) + member->suffix + " | stem " + stem);
-    EXPECT_EQ(Apply(code, "stem", -3),
-              "error: lemcode (-3" + std::string(member->suffix) + " | stem " + stem);
+    EXPECT_EQ(Apply(code, "stem", size), "error: " + Message(code, size) + " | stem " + stem);
+    EXPECT_EQ(Apply(code, "stem", -3), "error: " + Message(code, -3) + " | stem " + stem);
   }
   EXPECT_GE(offered, 3);  // fr, al and i4 are written out in full
-  EXPECT_EQ(FindTableMember("de"), nullptr);
+  EXPECT_FALSE(HasTableRules(*FindLanguage("de")));
+  EXPECT_EQ(TableDrivenHandler("de"), nullptr);
   EXPECT_EQ(TableDrivenHandler("es"), nullptr);
 }
 
-TEST(TableHandlers, MessageSuffixesOfBothKinds) {
-  EXPECT_STREQ(FindTableMember("ca")->suffix, ") not supported with CA");
-  EXPECT_STREQ(FindTableMember("da")->suffix, " not supported with DA");
-  EXPECT_STREQ(FindTableMember("d4")->suffix, ") not supported with DE-XH");
-  EXPECT_STREQ(FindTableMember("i4")->suffix, ") not supported with IT");
-  EXPECT_STREQ(FindTableMember("al")->suffix, " not supported with AL");
-  EXPECT_EQ(FindTableMember("gr")->size, 2388);
-  EXPECT_EQ(FindTableMember("po")->size, 512);
+TEST(TableHandlers, MessagesOfBothKinds) {
+  EXPECT_EQ(Message("ca", 7), "lemcode (7) not supported with CA");
+  EXPECT_EQ(Message("da", 7), "lemcode (7 not supported with DA");
+  EXPECT_EQ(Message("d4", 7), "lemcode (7) not supported with DE-XH");
+  EXPECT_EQ(Message("i4", 7), "lemcode (7) not supported with IT");
+  EXPECT_EQ(Message("al", 7), "lemcode (7 not supported with AL");
+  EXPECT_EQ(FindLanguage("gr")->endingCount, 2388);
+  EXPECT_EQ(FindLanguage("po")->endingCount, 512);
 }
 
 TEST(TableHandlers, ItalianSecondEditionHasOnlyLemcodeZero) {
@@ -80,7 +96,12 @@ TEST(TableHandlers, ItalianSecondEditionHasOnlyLemcodeZero) {
 
 TEST(TableHandlers, FrenchWritesAtTheStemLengthAndRestoresAccents) {
   EXPECT_EQ(Apply("fr", "chant", 28), "chanter");
-  EXPECT_EQ(Apply("fr", "c\xE8" "d", 59), "c\xE9" "der");
+  EXPECT_EQ(Apply("fr",
+                  "c\xE8"
+                  "d",
+                  59),
+            "c\xE9"
+            "der");
   EXPECT_EQ(Apply("fr", "l\xE8v", 60), "lever");
   EXPECT_EQ(Apply("fr", "aim", 59), "aimer");  // no 0xE8: nothing further
   EXPECT_EQ(Apply("fr", "mot", 0), "mot");
@@ -95,7 +116,9 @@ TEST(TableHandlers, AlbanianNegationPrefix) {
   EXPECT_EQ(Apply("al", "s'", 0), "s'");
   EXPECT_EQ(Apply("al", "bas'k", 0), "bas'k");
   EXPECT_EQ(Apply("al", "pun", 86), "pun\xEBt");
-  EXPECT_EQ(Apply("al", "pun", 76), "pun\xE7" "eant\xEB");
+  EXPECT_EQ(Apply("al", "pun", 76),
+            "pun\xE7"
+            "eant\xEB");
   EXPECT_EQ(Apply("al", "s'pun", 87), "error: lemcode (87 not supported with AL | stem pun");
   EXPECT_EQ(Apply("al", "pun", -1), "error: lemcode (-1 not supported with AL | stem pun");
 }
@@ -114,16 +137,14 @@ TEST(EndingTables, TellingRowsSitAtTheirIndices) {
     int32_t index;
     const char* entry;
   };
-  const Row rows[] = {{"ca", 1, "1"},       {"ca", 2, "a"},         {"ca", 3, "aber"},
-                      {"da", 1, "a"},       {"da", 2, "ad"},        {"da", 3, "ade"},
-                      {"en", 1, "-in-chief"}, {"en", 2, "-in-law"}, {"en", 3, "-melting"},
-                      {"en", 66, "\x82"},   {"en", 67, "os"},       {"it", 1, "a"},
-                      {"it", 2, "acee"},    {"it", 3, "adonna"},    {"it", 116, "\xE0"},
-                      {"it", 117, "rre"},   {"it", 118, "urre"},    {"po", 1, "-aberta"},
-                      {"po", 2, "-amarela"}, {"sl", 1, "a"},        {"sl", 2, "ac"},
-                      {"sl", 3, "ajati"},   {"fr", 0, ""},          {"fr", 22, "\xEEtre"},
-                      {"fr", 82, "\xE8s"},  {"al", 1, "a"},         {"al", 85, "\xEBsi"},
-                      {"i4", 0, "nix"}};
+  const Row rows[] = {
+      {"ca", 1, "1"},        {"ca", 2, "a"},       {"ca", 3, "aber"},      {"da", 1, "a"},
+      {"da", 2, "ad"},       {"da", 3, "ade"},     {"en", 1, "-in-chief"}, {"en", 2, "-in-law"},
+      {"en", 3, "-melting"}, {"en", 66, "\x82"},   {"en", 67, "os"},       {"it", 1, "a"},
+      {"it", 2, "acee"},     {"it", 3, "adonna"},  {"it", 116, "\xE0"},    {"it", 117, "rre"},
+      {"it", 118, "urre"},   {"po", 1, "-aberta"}, {"po", 2, "-amarela"},  {"sl", 1, "a"},
+      {"sl", 2, "ac"},       {"sl", 3, "ajati"},   {"fr", 0, ""},          {"fr", 22, "\xEEtre"},
+      {"fr", 82, "\xE8s"},   {"al", 1, "a"},       {"al", 85, "\xEBsi"},   {"i4", 0, "nix"}};
   for (const Row& row : rows) {
     int32_t size = 0;
     const char* const* table = EndingTable(row.code, &size);
@@ -138,10 +159,11 @@ TEST(EndingTables, EntriesAreDistinct) {
     const auto& table = lemmatizer::kCompiledEndingTables[t];
     // The French table repeats some endings on purpose; the Russian tables
     // belong to rule handlers, not to this family.
-    if (FindTableMember(table.code) == nullptr || std::strcmp(table.code, "fr") == 0) continue;
+    const Language& language = *table.language;
+    if (!HasTableRules(language) || language.rules == lemmatizer::RulesKind::kFrench) continue;
     std::set<std::string> seen;
     for (int32_t i = 1; i < table.size; ++i) {
-      EXPECT_TRUE(seen.insert(table.entries[i]).second) << table.code << " " << i;
+      EXPECT_TRUE(seen.insert(table.entries[i]).second) << language.code << " " << i;
     }
   }
 }

@@ -1,5 +1,5 @@
 // The language table and CLemmatizerFactory::Create from files.
-#include "registry/language_table.h"
+#include "registry/language_objects.h"
 
 #include <gtest/gtest.h>
 
@@ -20,12 +20,12 @@
 namespace {
 
 using lemmatizer::DictionaryClass;
-using lemmatizer::FindLanguageEntry;
-using lemmatizer::LanguageEntry;
+using lemmatizer::FindLanguage;
+using lemmatizer::Language;
 
 TEST(LanguageTable, HoldsTheTwentyThreeCodesWithTheirClasses) {
   size_t count = 0;
-  const LanguageEntry* table = lemmatizer::LanguageTable(&count);
+  const Language* table = lemmatizer::Languages(&count);
   std::string codes;
   for (size_t i = 0; i < count; ++i) {
     codes += table[i].code;
@@ -36,18 +36,18 @@ TEST(LanguageTable, HoldsTheTwentyThreeCodesWithTheirClasses) {
                                      : code == "r4" ? DictionaryClass::kR4
                                      : code == "gr" ? DictionaryClass::kGreek
                                                     : DictionaryClass::kPlain;
-    EXPECT_EQ(table[i].dictionaryClass, expected) << code;
-    EXPECT_EQ(FindLanguageEntry(code), &table[i]);
+    EXPECT_EQ(lemmatizer::DictionaryClassOf(table[i]), expected) << code;
+    EXPECT_EQ(FindLanguage(code), &table[i]);
   }
   EXPECT_EQ(codes, "de es fr en ru sv it po sk sl al mk d4 e4 f4 s4 da du fi gr r4 i4 ca ");
-  EXPECT_EQ(FindLanguageEntry("DE"), nullptr);  // codes arrive lowered
-  EXPECT_EQ(FindLanguageEntry("de "), nullptr);
-  EXPECT_EQ(FindLanguageEntry("d"), nullptr);
+  EXPECT_EQ(FindLanguage("DE"), nullptr);  // codes arrive lowered
+  EXPECT_EQ(FindLanguage("de "), nullptr);
+  EXPECT_EQ(FindLanguage("d"), nullptr);
 }
 
 TEST(LanguageTable, OffersACodeWhenItsRulesAreBuilt) {
   size_t count = 0;
-  const LanguageEntry* table = lemmatizer::LanguageTable(&count);
+  const Language* table = lemmatizer::Languages(&count);
   for (size_t i = 0; i < count; ++i) {
     const std::string code = table[i].code;
     bool expected = lemmatizer::TableDrivenHandler(code.c_str()) != nullptr;
@@ -88,7 +88,7 @@ class Factory : public ::testing::Test {
 
 TEST_F(Factory, BuildsEachClassWithItsRules) {
   for (const char* code : {"fr", "es", "ru", "r4", "al", "gr"}) {
-    const LanguageEntry* entry = FindLanguageEntry(code);
+    const Language* entry = FindLanguage(code);
     ASSERT_NE(entry, nullptr);
     if (!lemmatizer::IsOffered(*entry)) continue;
     WriteFiles(code);
@@ -155,7 +155,7 @@ TEST_F(Factory, KnownOrUnknownCodesChangeNothing) {
   EXPECT_EQ(ActLanguage(), "zz");
   // Outside the table, or not offered by this build: 1, nothing touched.
   size_t count = 0;
-  const LanguageEntry* table = lemmatizer::LanguageTable(&count);
+  const Language* table = lemmatizer::Languages(&count);
   std::vector<std::string> rejected = {"xx", "", "fr ", "d"};
   for (size_t i = 0; i < count; ++i) {
     if (!lemmatizer::IsOffered(table[i])) rejected.push_back(table[i].code);
@@ -201,7 +201,7 @@ TEST_F(Factory, FailedTextLoadsRegisterNothingButShowTheCode) {
 TEST_F(Factory, LanguagesAppendInParallelAndKeepTheSelection) {
   std::vector<std::string> codes;
   for (const char* code : {"fr", "es", "i4", "al", "r4"}) {
-    if (lemmatizer::IsOffered(*FindLanguageEntry(code))) codes.push_back(code);
+    if (lemmatizer::IsOffered(*FindLanguage(code))) codes.push_back(code);
   }
   ASSERT_GE(codes.size(), 3u);
   std::string error;

@@ -6,6 +6,7 @@
 #include "platform/codepage.h"
 #include "platform/file.h"
 #include "platform/text.h"
+#include "registry/languages.h"
 
 namespace {
 
@@ -54,7 +55,9 @@ TEST(CodePage, LanguagesAndRoundTrips) {
 
   std::string out;
   ASSERT_TRUE(Utf8ToCodePage("Straße Ärger", 1252, out));
-  EXPECT_EQ(out, "Stra\xDF" "e \xC4rger");
+  EXPECT_EQ(out,
+            "Stra\xDF"
+            "e \xC4rger");
   EXPECT_EQ(CodePageToUtf8(out, 1252), "Straße Ärger");
   ASSERT_TRUE(Utf8ToCodePage("ёлка нај", 1251, out));
   EXPECT_EQ(out, "\xB8\xEB\xEA\xE0 \xED\xE0\xBC");
@@ -62,8 +65,8 @@ TEST(CodePage, LanguagesAndRoundTrips) {
   EXPECT_EQ(out, "\x82");
   ASSERT_TRUE(Utf8ToCodePage("ćš", 1250, out));
   EXPECT_EQ(CodePageToUtf8(out, 1250), "ćš");
-  EXPECT_FALSE(Utf8ToCodePage("ж", 1252, out));      // not writable
-  EXPECT_FALSE(Utf8ToCodePage("\xC3", 1252, out));   // cut sequence
+  EXPECT_FALSE(Utf8ToCodePage("ж", 1252, out));         // not writable
+  EXPECT_FALSE(Utf8ToCodePage("\xC3", 1252, out));      // cut sequence
   EXPECT_FALSE(Utf8ToCodePage("\xC0\xAF", 1252, out));  // overlong
   EXPECT_FALSE(Utf8ToCodePage("a", 437, out));
 }

@@ -10,9 +10,9 @@
 #include "dictionary/russian_lemmatizer.h"
 #include "dictionary/russian_normalizer.h"
 #include "platform/codepage.h"
+#include "rules/ending_tables.h"
 #include "rules/lemcode_handler.h"
 #include "rules/russian.h"
-#include "rules/table_handlers.h"
 #include "tests/support/test_files.h"
 
 namespace {
@@ -62,7 +62,7 @@ void ExpectEntries(const char* code, int32_t size, const std::vector<Entry>& ent
 TEST(RussianTables, RussianEntriesByIndex) {
   // The first and last entry of every row of ten, and a spread between.
   ExpectEntries(
-      "ru", lemmatizer::kRussianTableSize,
+      "ru", 237,
       {{0, ""},           {1, "а"},         {4, "аться"},    {9, "гий"},       {10, "гой"},
        {19, "е"},         {20, "ев"},       {29, "ер"},      {30, "ереть"},    {34, "есться"},
        {39, "жать"},      {41, "жаться"},   {49, "ить"},     {50, "иться"},    {55, "кий"},
@@ -77,7 +77,7 @@ TEST(RussianTables, RussianEntriesByIndex) {
        {209, "гаться"},   {210, "йный"},    {213, "онь"},    {219, "ываться"}, {220, "гнуть"},
        {222, "елить"},    {225, "ошь"},     {229, "ет"},     {230, "ель"},     {236, "йцо"}});
   // The entries of the special codes are never appended and hold nothing.
-  ExpectEntries("ru", lemmatizer::kRussianTableSize,
+  ExpectEntries("ru", 237,
                 {{40, ""},
                  {64, ""},
                  {75, ""},
@@ -96,7 +96,7 @@ TEST(RussianTables, RussianEntriesByIndex) {
 }
 
 TEST(RussianTables, R4EntriesByIndex) {
-  ExpectEntries("r4", lemmatizer::kR4TableSize,
+  ExpectEntries("r4", 266,
                 {{0, "0"},
                  {1, "-авианосец"},
                  {4, "-блок"},

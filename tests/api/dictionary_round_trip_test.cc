@@ -28,6 +28,7 @@
 
 #include "lemmatizer.h"
 #include "platform/codepage.h"
+#include "registry/languages.h"
 
 namespace {
 

@@ -3,21 +3,12 @@
 #include <map>
 #include <set>
 
+#include "dictionary/german_normalizer.h"
+#include "platform/case_tables.h"
+
 namespace lemmatizer {
 
 namespace {
-
-char Upper(char c) {
-  const auto b = static_cast<unsigned char>(c);
-  if ((b >= 0x61 && b <= 0x7A) || (b >= 0xE0 && b <= 0xF6) || (b >= 0xF8 && b <= 0xFD)) {
-    return static_cast<char>(b - 0x20);
-  }
-  return c;
-}
-
-bool IsUmlaut(unsigned char b) {
-  return b == 0xC4 || b == 0xE4 || b == 0xD6 || b == 0xF6 || b == 0xDC || b == 0xFC;
-}
 
 bool EndsWith(const std::string& s, const std::string& end) {
   return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
@@ -30,7 +21,7 @@ std::vector<std::string> SharpSTexts(const std::string& lemma) {
   std::string base;
   for (char c : lemma) {
     const auto b = static_cast<unsigned char>(c);
-    base += IsUmlaut(b) ? c : Upper(c);
+    base += CGermanNormalizer::IsUmlaut(b) ? c : kLatin1Upper(c);
   }
   for (const char* end : {"\xDF"
                           "EN",
@@ -45,7 +36,7 @@ std::vector<std::string> SharpSTexts(const std::string& lemma) {
   std::vector<std::string> texts{base};
   for (size_t i = 0; i < base.size() && texts.size() < 8; ++i) {
     const auto b = static_cast<unsigned char>(base[i]);
-    if (!IsUmlaut(b)) continue;
+    if (!CGermanNormalizer::IsUmlaut(b)) continue;
     const char other = static_cast<char>(b >= 0xE0 ? b - 0x20 : b + 0x20);
     const size_t count = texts.size();
     for (size_t t = 0; t < count; ++t) {
@@ -59,32 +50,6 @@ std::vector<std::string> SharpSTexts(const std::string& lemma) {
 
 }  // namespace
 
-std::string GermanKey(const std::string& text) {
-  std::string key;
-  for (char c : text) {
-    switch (static_cast<unsigned char>(c)) {
-      case 0xC4:
-      case 0xE4:
-        key += "AE";
-        break;
-      case 0xD6:
-      case 0xF6:
-        key += "OE";
-        break;
-      case 0xDC:
-      case 0xFC:
-        key += "UE";
-        break;
-      case 0xDF:
-        key += "SS";
-        break;
-      default:
-        key += Upper(c);
-    }
-  }
-  return key;
-}
-
 GermanFileData LearnGermanFileData(const std::vector<LexiconForm>& forms) {
   GermanFileData data;
   // Spelling classes of the lemmas that end in a sharp or double s.
@@ -95,7 +60,7 @@ GermanFileData LearnGermanFileData(const std::vector<LexiconForm>& forms) {
     for (const LexiconReading& reading : form.readings) {
       const std::string& lemma = reading.lemma;
       if (!seenLemmas.insert(lemma).second) continue;
-      const std::string key = GermanKey(lemma);
+      const std::string key = CGermanNormalizer::KeyForm(lemma);
       if (!EndsWith(key, "SS") && !EndsWith(key, "SSE") && !EndsWith(key, "SSEN")) continue;
       const bool withSharpS = EndsWith(lemma, "\xDF") ||
                               EndsWith(lemma,
@@ -125,9 +90,9 @@ GermanFileData LearnGermanFileData(const std::vector<LexiconForm>& forms) {
   // lemma is P+R' with R and R' sharing their first two bytes.
   std::map<std::string, std::set<std::string>> lemmasByPrefix;
   for (const LexiconForm& form : forms) {
-    const std::string formKey = GermanKey(form.form);
+    const std::string formKey = CGermanNormalizer::KeyForm(form.form);
     for (const LexiconReading& reading : form.readings) {
-      const std::string lemmaKey = GermanKey(reading.lemma);
+      const std::string lemmaKey = CGermanNormalizer::KeyForm(reading.lemma);
       for (size_t q = 2; q + 4 <= formKey.size() && q < lemmaKey.size(); ++q) {
         if (formKey.compare(0, q, lemmaKey, 0, q) != 0) break;
         const std::string infix = formKey.substr(q, 2);

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "dictionary/sharp_s_writer.h"
 #include "tools/compiler/lexicon.h"
-#include "tools/german_files.h"
 
 namespace lemmatizer {
 
@@ -23,9 +23,6 @@ struct GermanFileData {
 
 // Learns both from the lexicon (forms and lemmas in Windows-1252).
 GermanFileData LearnGermanFileData(const std::vector<LexiconForm>& forms);
-
-// The German key form of a text: upper case, umlauts and ß transcribed.
-std::string GermanKey(const std::string& text);
 
 }  // namespace lemmatizer
 

@@ -1,53 +1,55 @@
 #include "tools/compiler/reading_encoder.h"
 
-#include <cstring>
+#include <algorithm>
 
-#include "dictionary/lemmatizer.h"
-#include "rules/table_handlers.h"
+#include "rules/ending_tables.h"
+#include "rules/german.h"
+#include "rules/russian.h"
+#include "rules/spanish.h"
 
 namespace lemmatizer {
 
-namespace {
-
-// The special codes of the two Russian editions, which strip a prefix
-// before appending an adjective ending; they are tried on every cut.
-const int32_t kRussianSpecialCodes[] = {40,  64,  75,  94,  159, 160, 167, 168,
-                                        169, 174, 175, 211, 212, 223, 224};
-
-}  // namespace
-
-ReadingEncoder::ReadingEncoder(const std::string& code, CWordNormalizer* normalizer,
-                               LemcodeHandler handler, intptr_t handlerArg)
-    : m_normalizer(normalizer), m_handler(handler), m_handlerArg(handlerArg), m_searchCutLimit(0) {
+ReadingEncoder::ReadingEncoder(const Language& language, CLemmatizer& dictionary)
+    : m_dictionary(dictionary), m_searchCutLimit(0) {
+  // The rules' special codes are never appended as endings.
+  std::vector<int32_t> special;
+  if (language.rules == RulesKind::kRussian) special = RussianSpecialLemcodes(false);
   int32_t size = 0;
-  const char* const* table = EndingTable(code.c_str(), &size);
-  const TableMember* member = FindTableMember(code.c_str());
-  if (table != nullptr && (member != nullptr || code == "ru" || code == "r4")) {
-    const bool russianSpecial = code == "ru";
+  const char* const* table = EndingTable(language.code, &size);
+  if (table != nullptr) {
     for (int32_t i = size - 1; i >= 1; --i) {
-      bool special = false;
-      for (int32_t s : kRussianSpecialCodes) special = special || (russianSpecial && s == i);
-      if (!special) m_endingIndex[table[i]] = i;
+      if (std::find(special.begin(), special.end(), i) == special.end())
+        m_endingIndex[table[i]] = i;
     }
   }
-  if (code == "ru") {
-    m_searchCodes.assign(std::begin(kRussianSpecialCodes), std::end(kRussianSpecialCodes));
-    m_searchCutLimit = 12;
-  } else if (code == "r4") {
-    for (int32_t c = 2000; c <= 2013; ++c) m_searchCodes.push_back(c);
-    m_searchCutLimit = 12;
-  } else if (code == "de") {
-    for (int32_t c = 1; c <= 89; ++c) m_searchCodes.push_back(c);
-    m_searchCutLimit = 12;
-  } else if (code == "es") {
-    for (int32_t c = 1; c <= 99; ++c) m_searchCodes.push_back(c);
-    m_searchCutLimit = 12;
+  // Rules that rewrite the stem are searched on small cuts.
+  constexpr int32_t kSearchCutLimit = 12;
+  switch (language.rules) {
+    case RulesKind::kRussian:
+      m_searchCodes = special;
+      break;
+    case RulesKind::kR4:
+      m_searchCodes = RussianSpecialLemcodes(true);
+      break;
+    case RulesKind::kGerman:
+      for (int32_t c = 1; c <= kGermanLastLemcode; ++c) m_searchCodes.push_back(c);
+      break;
+    case RulesKind::kSpanish:
+      for (int32_t c = 1; c <= kSpanishLastLemcode; ++c) m_searchCodes.push_back(c);
+      break;
+    case RulesKind::kTable:
+    case RulesKind::kFrench:
+    case RulesKind::kAlbanian:
+      break;
   }
+  if (!m_searchCodes.empty()) m_searchCutLimit = kSearchCutLimit;
 }
 
 bool ReadingEncoder::KeyOf(const std::string& form, std::string& key) {
   char buffer[CLemmatizer::kWorkBufferSize];
-  if (!m_normalizer->Normalize(form.c_str(), buffer, sizeof(buffer) - 1)) return false;
+  if (!m_dictionary.Normalizer()->Normalize(form.c_str(), buffer, sizeof(buffer) - 1)) {
+    return false;
+  }
   key = buffer;
   return key.find_first_of("#+") == std::string::npos;
 }
@@ -55,19 +57,12 @@ bool ReadingEncoder::KeyOf(const std::string& form, std::string& key) {
 bool ReadingEncoder::Rebuild(const std::string& form, const std::string& key, int32_t cut,
                              int32_t lemcode, std::string& lemma) {
   const auto length = static_cast<int32_t>(key.size());
-  // The lookup keeps the whole word for a result that would empty it.
-  if (cut == length && lemcode == 0) cut = 0;
-  if (cut > length) cut = lemcode = 0;
-  char stem[CLemmatizer::kWorkBufferSize + kStemGrowthReserve + 1];
-  const int32_t stemLength = length - cut;
-  std::memcpy(stem, key.data(), static_cast<size_t>(stemLength));
-  stem[stemLength] = '\0';
+  CLemmatizer::ApplyCutRules(length, cut, lemcode);
   try {
-    m_handler(stem, stemLength, lemcode, m_handlerArg);
+    m_dictionary.BuildLemma(form.c_str(), key.c_str(), length, cut, lemcode, lemma);
   } catch (...) {
     return false;
   }
-  m_normalizer->MakeLemma(form.c_str(), stem, lemma);
   return true;
 }
 

@@ -15,17 +15,16 @@
 #include <unordered_map>
 #include <vector>
 
-#include "dictionary/word_normalizer.h"
-#include "rules/lemcode_handler.h"
+#include "dictionary/lemmatizer.h"
+#include "registry/languages.h"
 
 namespace lemmatizer {
 
 class ReadingEncoder {
  public:
-  // `code` is the lower-case language code; the normalizer, handler and
-  // argument are those of the language's dictionary object.
-  ReadingEncoder(const std::string& code, CWordNormalizer* normalizer, LemcodeHandler handler,
-                 intptr_t handlerArg);
+  // `dictionary` is the language's dictionary object (its normalizer and
+  // rules); it must outlive the encoder.
+  ReadingEncoder(const Language& language, CLemmatizer& dictionary);
 
   // The key of `form`. False when it has none the trie can hold (too long,
   // or it holds '#' or '+'). Normalizers keep state of the last word, so
@@ -43,9 +42,7 @@ class ReadingEncoder {
                std::string& lemma);
 
  private:
-  CWordNormalizer* m_normalizer;
-  LemcodeHandler m_handler;
-  intptr_t m_handlerArg;
+  CLemmatizer& m_dictionary;
   std::unordered_map<std::string, int32_t> m_endingIndex;  // ending -> lowest lemcode
   std::vector<int32_t> m_searchCodes;                      // lemcodes tried on every cut
   int32_t m_searchCutLimit;

@@ -3,7 +3,11 @@
 #include <map>
 #include <set>
 
-#include "tools/compiler/file_writers.h"
+#include "dictionary/scrambled_file.h"
+#include "interface/file_names.h"
+#include "interface/russian_extension_writer.h"
+#include "platform/case_tables.h"
+#include "pwd/pwd_writer.h"
 
 namespace lemmatizer {
 
@@ -11,23 +15,9 @@ namespace {
 
 constexpr int32_t kProperNoun = 97;  // NOMP
 
-// Windows-1251 capitals, as the PWD dictionary tests them.
-bool IsCapital(unsigned char b) {
-  return (b >= 0x41 && b <= 0x5A) || (b >= 0xC0 && b <= 0xDF) || b == 0x8A || b == 0x8C ||
-         b == 0x8E || b == 0x8F;
-}
-
-// PWD lines cannot hold ';', blanks or line ends.
-bool Writable(const std::string& s) {
-  return !s.empty() && s.find_first_of("; \t\r\n") == std::string::npos;
-}
-
 std::string LowerFirst(const std::string& word) {
   std::string lowered = word;
-  const auto b = static_cast<unsigned char>(lowered[0]);
-  if ((b >= 0x41 && b <= 0x5A) || (b >= 0xC0 && b <= 0xDF))
-    lowered[0] = static_cast<char>(b + 0x20);
-  if (b == 0x8A || b == 0x8C || b == 0x8E || b == 0x8F) lowered[0] = static_cast<char>(b + 0x10);
+  lowered[0] = kCp1251Lower(lowered[0]);
   return lowered;
 }
 
@@ -43,15 +33,17 @@ void RussianPwdTexts(const std::vector<LexiconForm>& forms, std::string& wholeFo
       if (reading.tag != kProperNoun) commonWords.insert(form.form);
     }
   }
-  std::vector<std::string> lines;
+  std::vector<PwdWholeForm> lines;
   // ending -> replacement -> count
   std::map<std::string, std::map<std::string, int>> rules;
   for (const LexiconForm& form : forms) {
-    if (form.form.empty() || !IsCapital(static_cast<unsigned char>(form.form[0]))) continue;
+    if (form.form.empty() || !IsCp1251Capital(static_cast<unsigned char>(form.form[0]))) continue;
     for (const LexiconReading& reading : form.readings) {
-      if (reading.tag != kProperNoun || !Writable(form.form) || !Writable(reading.lemma)) continue;
+      if (reading.tag != kProperNoun || !PwdWritable(form.form) || !PwdWritable(reading.lemma)) {
+        continue;
+      }
       if (commonWords.count(LowerFirst(form.form)) == 0) {
-        lines.push_back(form.form + ";" + reading.lemma + ";");
+        lines.push_back(PwdWholeForm{form.form, reading.lemma});
       }
       // The ending rule, with one shared byte before the change so that
       // neither ending nor replacement is empty.
@@ -66,12 +58,7 @@ void RussianPwdTexts(const std::vector<LexiconForm>& forms, std::string& wholeFo
       ++rules[ending][reading.lemma.substr(common - 1)];
     }
   }
-  wholeForms.clear();
-  for (const std::string& line : lines) {
-    if (!wholeForms.empty()) wholeForms += '\n';
-    wholeForms += line;
-  }
-  endings.clear();
+  std::vector<PwdEnding> endingRules;
   for (const auto& rule : rules) {
     // The most frequent replacement of a well attested ending.
     const auto* best = &*rule.second.begin();
@@ -81,23 +68,29 @@ void RussianPwdTexts(const std::vector<LexiconForm>& forms, std::string& wholeFo
       if (r.second > best->second) best = &r;
     }
     if (best->second < 3 || best->second * 10 < total * 8) continue;
-    if (!endings.empty()) endings += '\n';
-    endings += "2;" + rule.first + ";" + best->first + ";";
+    endingRules.push_back(PwdEnding{2, rule.first, best->first});
   }
-  // The loader needs at least one line in each file; an entry that can never
-  // match keeps an empty table valid.
-  if (wholeForms.empty()) wholeForms = "\xC0\xC0\xC0\xC0\xC0\xC0;\xC0\xC0\xC0\xC0\xC0\xC0;";
-  if (endings.empty()) endings = "2;\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0;\xC0;";
+  wholeForms = PwdWholeFormsText(lines);
+  endings = PwdEndingsText(endingRules);
 }
 
-bool WriteRussianFiles(const std::vector<LexiconForm>& forms, const std::string& dir,
-                       std::string& error) {
+bool WriteRussianFiles(const std::vector<LexiconForm>& forms, const Language& language,
+                       const std::string& outDir, std::string& error) {
   std::string wholeForms, endings;
   RussianPwdTexts(forms, wholeForms, endings);
-  if (!WriteScrambled(dir + "ru1.pwd", wholeForms) || !WriteScrambled(dir + "ru2.pwd", endings) ||
-      !WriteScrambled(dir + "ru.txt", "Online Default for Russian (no extension rows)\n")) {
-    error = "cannot write the Russian files in " + dir;
-    return false;
+  // Both creation entry points' names: the extension file has two.
+  const std::string extension = ExtensionText("(no extension rows)", {});
+  const LanguageFileNames belowBase = NamesBelowBase(outDir, language.code);
+  const LanguageFileNames inDirectory = NamesInDirectory(outDir + "lemm", language.code, &language);
+  for (const auto& file :
+       {std::make_pair(belowBase.pwd1, wholeForms), std::make_pair(belowBase.pwd2, endings),
+        std::make_pair(belowBase.extension, extension),
+        std::make_pair(inDirectory.extension, extension)}) {
+    if (file.first.empty()) continue;
+    if (!WriteScrambledFile(file.first, file.second)) {
+      error = "cannot write " + file.first;
+      return false;
+    }
   }
   return true;
 }

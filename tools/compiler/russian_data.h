@@ -5,14 +5,16 @@
 //   - ru2.pwd: name endings (secondary table): for a capitalised word the
 //     main dictionary does not know as a name, the lemma its ending most
 //     often leads to, given behind the main dictionary's readings;
-//   - ru.txt: the extension file. The lexicon carries no case, number or
-//     gender of its own, so it holds the title line only and adds nothing.
+//   - the extension file, under the names of both creation entry points
+//     (ru.txt and ru-all.txt). The lexicon carries no case, number or gender
+//     of its own, so it holds the title line only and adds nothing.
 #ifndef LEMMATIZER_TOOLS_COMPILER_RUSSIAN_DATA_H_
 #define LEMMATIZER_TOOLS_COMPILER_RUSSIAN_DATA_H_
 
 #include <string>
 #include <vector>
 
+#include "registry/languages.h"
 #include "tools/compiler/lexicon.h"
 
 namespace lemmatizer {
@@ -22,9 +24,10 @@ namespace lemmatizer {
 void RussianPwdTexts(const std::vector<LexiconForm>& forms, std::string& wholeForms,
                      std::string& endings);
 
-// Writes ru1.pwd, ru2.pwd and ru.txt into `dir`.
-bool WriteRussianFiles(const std::vector<LexiconForm>& forms, const std::string& dir,
-                       std::string& error);
+// Writes the PWD and extension files of `language` below `outDir` (as
+// LemmatizeCreate and LemmatizerCreateEx name them).
+bool WriteRussianFiles(const std::vector<LexiconForm>& forms, const Language& language,
+                       const std::string& outDir, std::string& error);
 
 }  // namespace lemmatizer
 

@@ -19,15 +19,11 @@
 #include <vector>
 
 #include "dictionary/hsq_format.h"
+#include "dictionary/trie_writer.h"
 
 namespace lemmatizer {
 
 enum class UnknownWords { kStrict, kGuess };
-
-struct TrieRecord {
-  unsigned char key;
-  int32_t value;
-};
 
 // Adds keys with their readings; builds the records.
 class TrieBuilder {

@@ -1,7 +1,9 @@
 #include "tools/lemm/language_session.h"
 
+#include "interface/file_names.h"
 #include "interface/lemmatizer.h"
 #include "platform/codepage.h"
+#include "registry/languages.h"
 
 namespace lemmatizer {
 
@@ -19,26 +21,27 @@ bool LanguageSession::Open(const std::string& code, const std::string& dictionar
                            std::string& error) {
   m_code = code;
   for (char& c : m_code) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-  m_codePage = CodePageForLanguage(m_code);
-  if (m_codePage == 0) {
+  const Language* language = FindLanguage(m_code);
+  if (language == nullptr) {
     error = "unknown language code \"" + code + "\"";
     return false;
   }
+  m_codePage = language->codePage;
   // The names LemmatizeCreate forms, created through LemmatizerCreate so
   // that the library's message can be shown.
-  const std::string base = dictionaryDir + "lemm/" + m_code;
+  const LanguageFileNames names = NamesBelowBase(dictionaryDir, m_code);
   char message[1024] = {0};
-  const int32_t status = LemmatizerCreate(
-      m_code.c_str(), (base + ".swd").c_str(), (base + "1.pwd").c_str(), (base + "2.pwd").c_str(),
-      (base + "-cwd.hsq").c_str(), (base + "-prfx.hsq").c_str(), (base + "-ss.hsq").c_str(),
-      nullptr, message, sizeof(message) - 1);
+  const int32_t status =
+      LemmatizerCreate(m_code.c_str(), names.swd.c_str(), names.pwd1.c_str(), names.pwd2.c_str(),
+                       names.dictionary.c_str(), names.prefix.c_str(), names.sharpS.c_str(),
+                       nullptr, message, sizeof(message) - 1);
   if (status != 0) {
     error = status == 2 ? "the library does not offer language \"" + m_code + "\""
                         : Message(message, sizeof(message));
     return false;
   }
-  if (m_code == "ru") {
-    if (LemmatizeInitRusischExtendPath((base + ".txt").c_str(), message, sizeof(message) - 1) !=
+  if (language->Reads(kExtensionFile)) {
+    if (LemmatizeInitRusischExtendPath(names.extension.c_str(), message, sizeof(message) - 1) !=
         0) {
       error = Message(message, sizeof(message));
       return false;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "registry/languages.h"
 #include "tools/lemm/language_session.h"
 #include "tools/lemm/text_words.h"
 
@@ -19,14 +20,23 @@
 
 namespace {
 
+// The codes of the language table, blank-separated.
+std::string LanguageCodes() {
+  size_t count = 0;
+  const lemmatizer::Language* languages = lemmatizer::Languages(&count);
+  std::string codes;
+  for (size_t i = 0; i < count; ++i)
+    codes += std::string(codes.empty() ? "" : " ") + languages[i].code;
+  return codes;
+}
+
 void Usage(FILE* out) {
   std::fprintf(out,
                "usage: lemm -l CODE [-d DIR] [-w] [--first | --json] [FILE...]\n"
                "Lemmatizes UTF-8 text (FILEs, or standard input) and prints one line per\n"
                "reading: form<TAB>lemma<TAB>tag-name. A word without a reading is printed\n"
                "with empty lemma and tag.\n"
-               "  -l CODE   language code: de en fr es it po ru sv da du fi ca al gr sk sl mk\n"
-               "            and the second editions d4 e4 f4 s4 i4 r4\n"
+               "  -l CODE   language code: %s\n"
                "  -d DIR    dictionary directory holding lemm/ (default: $LEMM_DICTIONARIES\n"
                "            or %s)\n"
                "  -w        one word per line instead of running text\n"
@@ -36,7 +46,7 @@ void Usage(FILE* out) {
                "  echo 'Die Kinder spielten im Garten.' | lemm -l de\n"
                "  lemm -l en --first story.txt\n"
                "  printf 'went\\nmice\\n' | lemm -l en -w --json\n",
-               LEMM_DEFAULT_DICTIONARY_DIR);
+               LanguageCodes().c_str(), LEMM_DEFAULT_DICTIONARY_DIR);
 }
 
 std::string JsonString(const std::string& s) {

@@ -1,0 +1,43 @@
+// The 500-byte header block of a main dictionary file (see doc/formats.md).
+//
+// The lookup never needs the header, and a file whose header is blank or
+// holds text of any other kind loads as it always did. A header written by
+// this project's compiler is text, "name: value" lines up to the first NUL
+// byte, and three of its lines are checked at load time when present:
+//   "format: N"             the version of the file layout; a file of a
+//                           later version than this library reads is
+//                           refused;
+//   "endings: fnv1a64 H"    the digest of the ending table the file was
+//                           built against; a file built against another
+//                           table than this build's is refused, since its
+//                           lemcodes would give wrong lemmas;
+//   "checksum: crc32 H"     the CRC-32 of the record bytes; a file whose
+//                           records do not match it is refused.
+#ifndef LEMMATIZER_DICTIONARY_MAIN_FILE_HEADER_H_
+#define LEMMATIZER_DICTIONARY_MAIN_FILE_HEADER_H_
+
+#include <cstdint>
+#include <string>
+
+namespace lemmatizer {
+
+// The layout version this library reads and the compiler writes.
+constexpr int kMainFileFormat = 1;
+
+struct MainFileHeader {
+  int format = 0;  // 0: not stated
+  bool hasEndings = false;
+  uint64_t endings = 0;
+  bool hasChecksum = false;
+  uint32_t checksum = 0;
+};
+
+// The checked lines of a header block of `size` bytes.
+MainFileHeader ParseMainFileHeader(const char* header, size_t size);
+
+// The header lines that state `header`'s fields, for the compiler.
+std::string MainFileHeaderLines(const MainFileHeader& header);
+
+}  // namespace lemmatizer
+
+#endif  // LEMMATIZER_DICTIONARY_MAIN_FILE_HEADER_H_

@@ -1,0 +1,31 @@
+#include "swd/swd_writer.h"
+
+#include "dictionary/tag_table.h"
+
+namespace lemmatizer {
+
+bool SwdText(const std::vector<SwdLine>& lines, std::string& text, std::string& bad) {
+  const auto writable = [](const std::string& s) {
+    return !s.empty() && s.find_first_of(";\n\r") == std::string::npos && s[0] != ' ' &&
+           s[0] != '\t';
+  };
+  text.clear();
+  for (const SwdLine& line : lines) {
+    if (!writable(line.source) || !writable(line.lemma) || line.tags.empty()) {
+      bad = line.source;
+      return false;
+    }
+    text += line.source;
+    text += ';';
+    text += line.lemma;
+    text += ';';
+    for (size_t i = 0; i < line.tags.size(); ++i) {
+      if (i > 0) text += ' ';
+      text += CTagTable::GetString(line.tags[i]);
+    }
+    text += '\n';
+  }
+  return true;
+}
+
+}  // namespace lemmatizer
