@@ -15,11 +15,25 @@ void ScrambleBytes(std::string& bytes) {
   }
 }
 
-bool ReadScrambledFile(const char* path, std::stringstream& stream) {
+bool ReadScrambledText(const char* path, std::string& text) {
   std::ifstream in;
   if (!OpenBinaryInput(path, in)) return false;
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // A regular file is read in one piece; anything else as far as it goes.
+  const int64_t size = FileSizeByPath(path);
+  if (size >= 0) {
+    text.resize(static_cast<size_t>(size));
+    in.read(&text[0], static_cast<std::streamsize>(size));
+    text.resize(static_cast<size_t>(in.gcount()));
+  } else {
+    text.assign((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  }
   ScrambleBytes(text);
+  return true;
+}
+
+bool ReadScrambledFile(const char* path, std::stringstream& stream) {
+  std::string text;
+  if (!ReadScrambledText(path, text)) return false;
   stream.clear();
   stream.str(text);
   stream.seekg(0);
@@ -62,6 +76,35 @@ void ReadLine(std::istream& stream, std::string& line, char delimiter, bool skip
     if (c == static_cast<unsigned char>(delimiter)) return;
     line += static_cast<char>(c);
   }
+}
+
+std::string_view LineReader::Next() {
+  if (!m_good) return std::string_view();
+  for (;;) {
+    if (m_pos >= m_text.size()) {  // nothing left: the end is met while skipping
+      m_good = false;
+      return std::string_view();
+    }
+    const char c = m_text[m_pos];
+    if (c == ' ' || c == '\t') {
+      ++m_pos;
+      continue;
+    }
+    if (c == '\n') {  // a blank line
+      ++m_pos;
+      return std::string_view();
+    }
+    break;
+  }
+  const size_t start = m_pos;
+  const size_t end = m_text.find('\n', start);
+  if (end == std::string_view::npos) {  // cut off by the end of the text
+    m_pos = m_text.size();
+    m_good = false;
+    return m_text.substr(start);
+  }
+  m_pos = end + 1;
+  return m_text.substr(start, end - start);
 }
 
 }  // namespace lemmatizer

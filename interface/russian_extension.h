@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include "dictionary/reading_list.h"
+
 namespace lemmatizer {
 
 // The start of the file's first line.
@@ -46,12 +48,17 @@ bool operator<(const ExtendEntry& a, const ExtendEntry& b);
 void LoadRusischExtendFile(std::vector<ExtendEntry>& table, char* errorBuffer,
                            int32_t errorBufferSize);
 
-// The extension step of the pipeline: loads the table on the first call of
-// the process, then appends the extended readings of the candidates present
-// on entry. Returns 5 when the load failed on this call (its message is in
-// the buffer), else 0. Raises a string object for an unknown tag name.
-int32_t RusischExtendResults(const char* word, std::vector<std::string>& lemmas,
-                             std::vector<int32_t>& tags, char* errorBuffer,
+// Appends to `readings` the extended readings of the readings present on
+// entry (marked kExtension), by `table`. Raises a string object for an
+// unknown extended tag name. Changes nothing but its arguments.
+void ExtendReadings(const std::vector<ExtendEntry>& table, const char* word, ReadingList& readings,
+                    std::string& scratch);
+
+// The extension step of the exports' pipeline: loads the process-wide table
+// on the first call of the process, then extends the readings present on
+// entry. Returns 5 when the load failed on this call (its message is in the
+// buffer), else 0.
+int32_t RusischExtendResults(const char* word, ReadingList& readings, char* errorBuffer,
                              int32_t errorBufferSize);
 
 // The number of an extended tag name; raises the string object
