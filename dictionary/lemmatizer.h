@@ -41,7 +41,7 @@ class CLemmatizer {
   static constexpr int kWorkBufferSize = 1024;
 
   // Nodes of the trie this wide get an index at load time.
-  static constexpr int kIndexedNodeWidth = 12;
+  static constexpr int kIndexedNodeWidth = 16;
 
   // Loads `path` with the default normalizer.
   CLemmatizer(const char* path, LemcodeHandler handler, intptr_t handlerArg);

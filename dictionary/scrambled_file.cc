@@ -1,5 +1,7 @@
 #include "dictionary/scrambled_file.h"
 
+#include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -8,11 +10,30 @@
 namespace lemmatizer {
 
 void ScrambleBytes(std::string& bytes) {
-  unsigned char k = kScrambleSeed;
-  for (char& c : bytes) {
-    c = static_cast<char>(static_cast<unsigned char>(c) ^ k);
-    k = static_cast<unsigned char>(k + kScrambleStep);
+  // The key sequence repeats after 256 bytes (the step is odd): XOR with
+  // one period of it, eight bytes at a time.
+  static const struct KeyStream {
+    unsigned char key[256 + 8];
+    KeyStream() {
+      unsigned char k = kScrambleSeed;
+      for (unsigned char& b : key) {
+        b = k;
+        k = static_cast<unsigned char>(k + kScrambleStep);
+      }
+    }
+  } stream;
+  char* data = &bytes[0];
+  const size_t size = bytes.size();
+  size_t i = 0;
+  for (; i + 8 <= size; i += 8) {
+    uint64_t text;
+    uint64_t key;
+    std::memcpy(&text, data + i, 8);
+    std::memcpy(&key, stream.key + (i & 255), 8);
+    text ^= key;
+    std::memcpy(data + i, &text, 8);
   }
+  for (; i < size; ++i) data[i] = static_cast<char>(data[i] ^ stream.key[i & 255]);
 }
 
 bool ReadScrambledText(const char* path, std::string& text) {

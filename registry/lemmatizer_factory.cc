@@ -6,6 +6,7 @@
 
 #include "dictionary/errors.h"
 #include "dictionary/lemmatizer.h"
+#include "platform/memory.h"
 #include "platform/text.h"
 #include "pwd/pwd.h"
 #include "registry/language_objects.h"
@@ -135,5 +136,6 @@ int CLemmatizerFactory::Create(const char* language, const char* swdFile, const 
   m_vPWD.push_back(pwd.release());
   m_vLemmatizerName.push_back(std::move(code));
   m_vLemmatizer.push_back(dictionary.release());
+  lemmatizer::ReleaseFreeMemory();
   return 0;
 }

@@ -12,35 +12,6 @@
 namespace lemmatizer {
 namespace {
 
-// The fold of the comparison without regard to case.
-unsigned char Fold(char c) { return kLatin1Upper(static_cast<unsigned char>(c)); }
-
-// Equality under that fold; the end of the shorter string counts as byte 0.
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  const size_t length = a.size() > b.size() ? a.size() : b.size();
-  for (size_t i = 0; i < length; ++i) {
-    const char x = i < a.size() ? a[i] : '\0';
-    const char y = i < b.size() ? b[i] : '\0';
-    if (Fold(x) != Fold(y)) return false;
-  }
-  return true;
-}
-
-// Whether the two have the same folded form: the same length and equal
-// bytes ignoring case. (Equal ignoring case allows trailing NUL bytes on
-// one side as well; the folded forms do not, and a word is looked up only
-// among sources whose folded form is its key's.)
-bool SameFoldedForm(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && EqualIgnoringCase(a, b);
-}
-
-// A hash of the folded form.
-uint32_t FoldHash(std::string_view text) {
-  uint32_t hash = 2166136261u;
-  for (const char c : text) hash = (hash ^ Fold(c)) * 16777619u;
-  return hash;
-}
-
 // The whole-word fold and the first-letter map of each kind of key.
 const ByteMap* WholeWordFold(SwdKeyKind kind) {
   switch (kind) {
@@ -66,17 +37,27 @@ const ByteMap& FirstLetterMap(SwdKeyKind kind) {
   return kDefaultLower;
 }
 
-// Calls `piece` for each run of `text` between bytes of `separators`,
-// empty runs dropped.
-template <typename Piece>
-void ForEachPiece(std::string_view text, const char* separators, Piece&& piece) {
+// Calls `piece` for each run of `text` between separators, empty runs
+// dropped; `next` gives the position of the next separator at or after a
+// position, or the text's size.
+template <typename Next, typename Piece>
+void ForEachPiece(std::string_view text, Next&& next, Piece&& piece) {
   size_t start = 0;
   while (start < text.size()) {
-    size_t end = text.find_first_of(separators, start);
-    if (end == std::string_view::npos) end = text.size();
+    const size_t end = next(text, start);
     if (end > start) piece(text.substr(start, end - start));
     start = end + 1;
   }
+}
+
+size_t NextBlank(std::string_view text, size_t from) {
+  while (from < text.size() && text[from] != ' ' && text[from] != '\t') ++from;
+  return from;
+}
+
+size_t NextSemicolon(std::string_view text, size_t from) {
+  const void* at = std::memchr(text.data() + from, ';', text.size() - from);
+  return at == nullptr ? text.size() : static_cast<const char*>(at) - text.data();
 }
 
 // Adds the number of every tag named in `field` to the ascending set
@@ -84,7 +65,7 @@ void ForEachPiece(std::string_view text, const char* separators, Piece&& piece) 
 // read up to a NUL byte, as a C string would be.
 void ParseTags(std::string_view field, std::string_view line, std::vector<uint16_t>& tags,
                std::string& error) {
-  ForEachPiece(field, " \t", [&](std::string_view name) {
+  ForEachPiece(field, NextBlank, [&](std::string_view name) {
     const std::string_view looked = name.substr(0, name.find('\0'));
     const int32_t number = CTagTable::FindTagNumber(looked);
     if (number < 1 || number > CTagTable::kLastTag) {
@@ -109,7 +90,7 @@ struct ParsedLine {
 ParsedLine ParseLine(std::string_view line) {
   std::string_view pieces[3];
   size_t count = 0;
-  ForEachPiece(line, ";", [&](std::string_view piece) {
+  ForEachPiece(line, NextSemicolon, [&](std::string_view piece) {
     if (count < 3) pieces[count] = piece;
     ++count;
   });
@@ -144,127 +125,46 @@ CSWD::CSWD(const char* language, int /*unused*/)
 
 CSWD::~CSWD() = default;
 
-void CSWD::Clear() {
-  m_text.clear();
-  m_entries.clear();
-  m_tags.clear();
-  m_slots.clear();
-  m_groupStart.clear();
-  m_members.clear();
-}
-
 void CSWD::Load(const char* path, std::string& error) {
   std::string text;
   if (!lemmatizer::ReadScrambledText(path, text)) {
     error = std::string("Could not open swd file ") + (path == nullptr ? "" : path);
     return;
   }
-  Clear();
+  m_table.Clear();
+  lemmatizer::SwdTable::Builder builder;
+  // Room for lines of twenty bytes or more; the records take about as much
+  // as the text they come from.
+  builder.Reserve(text.size() / 20, text.size());
   try {
     lemmatizer::LineReader lines(text);
     std::vector<uint16_t> tags;
+    std::string_view lastField;
+    bool lastFieldClean = false;
     for (;;) {
       std::string_view line = lines.Next();
       // A last line that the end of the text cut off is not used.
       if (!lines.Good()) break;
       if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
       const lemmatizer::ParsedLine parsed = lemmatizer::ParseLine(line);
-      tags.clear();
-      lemmatizer::ParseTags(parsed.tagField, line, tags, error);
-      Entry entry;
-      entry.source = static_cast<uint32_t>(m_text.size());
-      entry.sourceLength = static_cast<uint32_t>(parsed.source.size());
-      m_text.append(parsed.source);
-      entry.lemma = entry.source;
-      entry.lemmaLength = static_cast<uint32_t>(parsed.lemma.size());
-      if (parsed.lemma != parsed.source) {
-        entry.lemma = static_cast<uint32_t>(m_text.size());
-        m_text.append(parsed.lemma);
+      // Lines of one form often name the same tags: the last field's tags
+      // are kept (a field that named an unknown tag is read again, so that
+      // every line reports it).
+      if (parsed.tagField != lastField || !lastFieldClean) {
+        tags.clear();
+        const size_t errorLength = error.size();
+        lemmatizer::ParseTags(parsed.tagField, line, tags, error);
+        lastField = parsed.tagField;
+        lastFieldClean = error.size() == errorLength;
       }
-      entry.tags = static_cast<uint32_t>(m_tags.size());
-      entry.tagCount = static_cast<uint32_t>(tags.size());
-      m_tags.insert(m_tags.end(), tags.begin(), tags.end());
-      m_entries.push_back(entry);
+      builder.Add(parsed.source, parsed.lemma, tags.data(), tags.size());
     }
   } catch (const std::string& message) {
     error += "Exception caught : " + message + "\n";
   } catch (...) {
     error = "unknown exception";
   }
-  SortAndMerge();
-  BuildFoldIndex();
-}
-
-void CSWD::SortAndMerge() {
-  // Entries with equal sources keep the order of their lines.
-  const auto bySource = [this](const Entry& a, const Entry& b) { return Source(a) < Source(b); };
-  if (!std::is_sorted(m_entries.begin(), m_entries.end(), bySource)) {
-    std::stable_sort(m_entries.begin(), m_entries.end(), bySource);
-  }
-  // Each run of neighbours with equal source and lemma becomes its first
-  // entry, with the union of their tags.
-  std::vector<uint16_t> united;
-  size_t kept = 0;
-  for (size_t i = 0; i < m_entries.size(); ++i) {
-    Entry& previous = m_entries[kept == 0 ? 0 : kept - 1];
-    const Entry& entry = m_entries[i];
-    if (kept > 0 && Source(entry) == Source(previous) && Lemma(entry) == Lemma(previous)) {
-      const uint16_t* a = m_tags.data() + previous.tags;
-      const uint16_t* b = m_tags.data() + entry.tags;
-      united.clear();
-      std::set_union(a, a + previous.tagCount, b, b + entry.tagCount, std::back_inserter(united));
-      previous.tags = static_cast<uint32_t>(m_tags.size());
-      previous.tagCount = static_cast<uint32_t>(united.size());
-      m_tags.insert(m_tags.end(), united.begin(), united.end());
-      continue;
-    }
-    m_entries[kept++] = entry;
-  }
-  m_entries.resize(kept);
-}
-
-void CSWD::BuildFoldIndex() {
-  size_t slots = 16;
-  while (slots < m_entries.size() * 2) slots *= 2;
-  m_slots.assign(slots, 0);
-  std::vector<uint32_t> groupOf(m_entries.size());
-  std::vector<uint32_t> representative;  // an entry of each group
-  for (size_t i = 0; i < m_entries.size(); ++i) {
-    const std::string_view source = Source(m_entries[i]);
-    for (size_t s = lemmatizer::FoldHash(source) & (slots - 1);; s = (s + 1) & (slots - 1)) {
-      if (m_slots[s] == 0) {
-        representative.push_back(static_cast<uint32_t>(i));
-        m_slots[s] = static_cast<uint32_t>(representative.size());
-        groupOf[i] = m_slots[s] - 1;
-        break;
-      }
-      const uint32_t group = m_slots[s] - 1;
-      if (lemmatizer::SameFoldedForm(source, Source(m_entries[representative[group]]))) {
-        groupOf[i] = group;
-        break;
-      }
-    }
-  }
-  // The members of each group, ascending: a counting sort by group.
-  m_groupStart.assign(representative.size() + 1, 0);
-  for (const uint32_t group : groupOf) ++m_groupStart[group + 1];
-  std::partial_sum(m_groupStart.begin(), m_groupStart.end(), m_groupStart.begin());
-  m_members.resize(m_entries.size());
-  std::vector<uint32_t> next(m_groupStart.begin(), m_groupStart.end() - 1);
-  for (size_t i = 0; i < m_entries.size(); ++i) {
-    m_members[next[groupOf[i]]++] = static_cast<uint32_t>(i);
-  }
-}
-
-int64_t CSWD::FindGroup(std::string_view key) const {
-  if (m_slots.empty()) return -1;
-  const size_t mask = m_slots.size() - 1;
-  for (size_t s = lemmatizer::FoldHash(key) & mask;; s = (s + 1) & mask) {
-    if (m_slots[s] == 0) return -1;
-    const uint32_t group = m_slots[s] - 1;
-    const Entry& first = m_entries[m_members[m_groupStart[group]]];
-    if (lemmatizer::SameFoldedForm(key, Source(first))) return group;
-  }
+  builder.Build(m_table);
 }
 
 std::string CSWD::FoldedSource(const std::string& text) {
@@ -300,33 +200,33 @@ bool CSWD::Find(const char* word, size_t length, ReadingList& out) const {
   }
   MakeKey(word, length, bytes);
   const std::string_view key(bytes, length);
-  const int64_t group = FindGroup(key);
-  if (group < 0) return false;
+  int64_t member = m_table.FirstOfFold(key);
+  if (member < 0) return false;
   // Entries are taken from the first whose source is not below the key, as
   // long as they equal the key ignoring case. That first entry is normally
-  // the group's first member not below the key; only an entry of another
-  // folded form (one with trailing NUL bytes) can come between.
-  size_t first = m_entries.size();
-  for (uint32_t m = m_groupStart[group]; m < m_groupStart[group + 1]; ++m) {
-    if (Source(m_entries[m_members[m]]) >= key) {
-      first = m_members[m];
-      break;
+  // the first of the key's folded form not below the key; only an entry of
+  // another folded form (one with trailing NUL bytes) can come between.
+  while (member >= 0 && m_table.Source(member) < key) member = m_table.NextOfFold(member);
+  size_t first = member >= 0 ? static_cast<size_t>(member) : m_table.Size();
+  if (first > 0 && m_table.Source(first - 1) >= key) {
+    size_t low = 0, high = first;  // the first entry not below the key
+    while (low < high) {
+      const size_t middle = low + (high - low) / 2;
+      if (m_table.Source(middle) < key) {
+        low = middle + 1;
+      } else {
+        high = middle;
+      }
     }
-  }
-  if (first > 0 && Source(m_entries[first - 1]) >= key) {
-    first = static_cast<size_t>(
-        std::lower_bound(m_entries.begin(), m_entries.end(), key,
-                         [this](const Entry& e, std::string_view k) { return Source(e) < k; }) -
-        m_entries.begin());
+    first = low;
   }
   bool found = false;
-  for (size_t i = first;
-       i < m_entries.size() && lemmatizer::EqualIgnoringCase(Source(m_entries[i]), key); ++i) {
+  for (size_t i = first; i < m_table.Size(); ++i) {
+    const lemmatizer::SwdTable::Entry entry = m_table.At(i);
+    if (!lemmatizer::EqualIgnoringCase(entry.source, key)) break;
     found = true;
-    const Entry& entry = m_entries[i];
-    const std::string_view lemma = Lemma(entry);
     for (uint32_t t = 0; t < entry.tagCount; ++t) {
-      out.Add(lemma, m_tags[entry.tags + t], ReadingSource::kSwd);
+      out.Add(entry.lemma, entry.Tag(t), ReadingSource::kSwd);
     }
   }
   return found;

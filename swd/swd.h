@@ -7,11 +7,10 @@
 // the source. Load reports every problem through the caller's error text and
 // never raises; a non-empty error text fails the language's creation.
 //
-// The loaded table is flat: the sources and lemmas in one byte buffer, the
-// entries sorted by source (entries with equal sources in the order of their
-// lines), their tags in one array, and an index from each source's case fold
-// to the entries that share it, so that a word no source can match is
-// answered by one probe of that index.
+// The loaded table is compact (swd/swd_table.h): the entries sorted by
+// source (entries with equal sources in the order of their lines) as records
+// in one byte buffer, and an index over each source's case fold, so that a
+// word no source can match is answered by one probe of that index.
 #ifndef LEMMATIZER_SWD_SWD_H_
 #define LEMMATIZER_SWD_SWD_H_
 
@@ -22,6 +21,7 @@
 
 #include "dictionary/reading_list.h"
 #include "registry/languages.h"
+#include "swd/swd_table.h"
 
 class CSWD {
  public:
@@ -59,44 +59,17 @@ class CSWD {
   // sources meet the same words when their folded forms are equal.
   static std::string FoldedSource(const std::string& text);
 
-  // Number of entries after merging.
-  size_t EntryCount() const { return m_entries.size(); }
+  // Number of entries after merging, and the bytes the table takes.
+  size_t EntryCount() const { return m_table.Size(); }
+  size_t MemoryBytes() const { return m_table.MemoryBytes(); }
 
  private:
-  struct Entry {
-    uint32_t source;  // offset in m_text
-    uint32_t sourceLength;
-    uint32_t lemma;  // offset in m_text
-    uint32_t lemmaLength;
-    uint32_t tags;  // offset in m_tags
-    uint32_t tagCount;
-  };
-
-  std::string_view Source(const Entry& e) const {
-    return std::string_view(m_text.data() + e.source, e.sourceLength);
-  }
-  std::string_view Lemma(const Entry& e) const {
-    return std::string_view(m_text.data() + e.lemma, e.lemmaLength);
-  }
   // Writes the key of the `length` bytes of `word` into `key` (as long).
   void MakeKey(const char* word, size_t length, char* key) const;
-  void Clear();
-  void SortAndMerge();
-  void BuildFoldIndex();
-  // The group of entries whose source folds as `key` does, or -1.
-  int64_t FindGroup(std::string_view key) const;
 
   std::string m_language;
   lemmatizer::SwdKeyKind m_keyKind;  // how Lookup makes its key
-  std::string m_text;
-  std::vector<Entry> m_entries;
-  std::vector<uint16_t> m_tags;
-  // Fold index: open addressing over groups (slot holds group + 1, 0 empty);
-  // a group's entries are m_members[m_groupStart[g] .. m_groupStart[g + 1]),
-  // ascending.
-  std::vector<uint32_t> m_slots;
-  std::vector<uint32_t> m_groupStart;
-  std::vector<uint32_t> m_members;
+  lemmatizer::SwdTable m_table;
 };
 
 #endif  // LEMMATIZER_SWD_SWD_H_
