@@ -11,12 +11,9 @@
 #include <vector>
 
 #include "registry/languages.h"
+#include "tools/lemm/dictionary_dir.h"
 #include "tools/lemm/language_session.h"
 #include "tools/lemm/text_words.h"
-
-#ifndef LEMM_DEFAULT_DICTIONARY_DIR
-#define LEMM_DEFAULT_DICTIONARY_DIR "build/dict/"
-#endif
 
 namespace {
 
@@ -37,8 +34,8 @@ void Usage(FILE* out) {
                "reading: form<TAB>lemma<TAB>tag-name. A word without a reading is printed\n"
                "with empty lemma and tag.\n"
                "  -l CODE   language code: %s\n"
-               "  -d DIR    dictionary directory holding lemm/ (default: $LEMM_DICTIONARIES\n"
-               "            or %s)\n"
+               "  -d DIR    dictionary directory holding lemm/ (default: $LEMM_DICTIONARIES,\n"
+               "            else %s)\n"
                "  -w        one word per line instead of running text\n"
                "  --first   only the first lemma of each word: form<TAB>lemma\n"
                "  --json    one JSON object per word: {\"form\":...,\"readings\":[...]}\n"
@@ -46,7 +43,7 @@ void Usage(FILE* out) {
                "  echo 'Die Kinder spielten im Garten.' | lemm -l de\n"
                "  lemm -l en --first story.txt\n"
                "  printf 'went\\nmice\\n' | lemm -l en -w --json\n",
-               LanguageCodes().c_str(), LEMM_DEFAULT_DICTIONARY_DIR);
+               LanguageCodes().c_str(), lemmatizer::DefaultDictionaryDir().c_str());
 }
 
 std::string JsonString(const std::string& s) {
@@ -127,9 +124,7 @@ int Run(lemmatizer::LanguageSession& session, const Options& options, std::istre
 
 int main(int argc, char** argv) {
   Options options;
-  const char* fromEnvironment = std::getenv("LEMM_DICTIONARIES");
-  options.dictionaryDir =
-      fromEnvironment != nullptr ? fromEnvironment : LEMM_DEFAULT_DICTIONARY_DIR;
+  options.dictionaryDir = lemmatizer::DefaultDictionaryDir();
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "-l" && i + 1 < argc) {
