@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "interface/lemmatizer.h"
 #include "tools/lemm/language_session.h"
 #include "tools/lemm/text_words.h"
 
@@ -161,6 +162,7 @@ int main(int argc, char** argv) {
   if (options.files.empty()) {
     unwritable += Run(session, options, std::cin);
   }
+  int status = 0;
   for (const std::string& file : options.files) {
     if (file == "-") {
       unwritable += Run(session, options, std::cin);
@@ -169,9 +171,13 @@ int main(int argc, char** argv) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
       std::cerr << "lemm: cannot open " << file << "\n";
-      return 1;
+      status = 1;
+      break;
     }
     unwritable += Run(session, options, in);
   }
+  // A host frees the languages it created before it ends.
+  LemmatizerFreeRessources();
+  if (status != 0) return status;
   return unwritable == 0 ? 0 : 3;
 }
