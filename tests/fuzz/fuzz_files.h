@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -43,6 +44,15 @@ inline std::string WriteInput(const std::string& name, const uint8_t* data, size
   std::remove(path.c_str());
   std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
   return path;
+}
+
+// The directory of the small dictionaries that the build compiles for
+// fuzzing (it holds lemm/): LEMMATIZER_FUZZ_DICTIONARY_DIR from the
+// environment, else `builtIn` (the build's, which the targets are given
+// under the same name).
+inline std::string DictionaryDir(const char* builtIn) {
+  const char* setting = std::getenv("LEMMATIZER_FUZZ_DICTIONARY_DIR");
+  return setting != nullptr && *setting != '\0' ? setting : builtIn;
 }
 
 // Words to try: fixed ones, and pieces of the input itself between NUL

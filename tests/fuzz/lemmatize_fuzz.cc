@@ -1,7 +1,6 @@
 // Fuzz target: Lemmatize, through the C interface, on arbitrary words in
 // every language, over the small dictionaries that the build compiles from
-// tests/fuzz/lexicons/ (in LEMMATIZER_FUZZ_DICTIONARY_DIR, or the directory
-// the environment variable of that name gives).
+// tests/fuzz/lexicons/ (fuzzing::DictionaryDir).
 //
 // Input: a byte choosing the language (its index in the language table,
 // modulo the table's size), a byte giving the size of the message buffer,
@@ -20,6 +19,7 @@
 
 #include "interface/lemmatizer.h"
 #include "registry/language_table.h"
+#include "tests/fuzz/fuzz_files.h"
 
 namespace {
 
@@ -38,9 +38,7 @@ using Readings = std::vector<std::pair<std::string, int32_t>>;
 // order.
 const std::vector<std::string>& Languages() {
   static const std::vector<std::string> codes = [] {
-    const char* setting = std::getenv("LEMMATIZER_FUZZ_DICTIONARY_DIR");
-    const std::string dir =
-        setting != nullptr && *setting != '\0' ? setting : LEMMATIZER_FUZZ_DICTIONARY_DIR;
+    const std::string dir = fuzzing::DictionaryDir(LEMMATIZER_FUZZ_DICTIONARY_DIR);
     std::vector<std::string> all;
     size_t count = 0;
     const lemmatizer::LanguageEntry* table = lemmatizer::LanguageTable(&count);

@@ -73,9 +73,9 @@ class SeedMaker {
     std::string main, swd;
     if (!Read(code + "-cwd.hsq", main) || !Read(code + ".swd", swd)) return false;
     // Language, message buffer size, words.
-    std::string lemmatize{static_cast<char>(index), static_cast<char>(200)};
-    Write("lemmatize_fuzz", code, lemmatize + words + SpecialWords());
-    Write("main_dictionary_fuzz", code, fuzzing::JoinParts(words, main));
+    const std::string language(1, static_cast<char>(index));
+    Write("lemmatize_fuzz", code, language + static_cast<char>(200) + words + SpecialWords());
+    Write("main_dictionary_fuzz", code, fuzzing::JoinParts(language + words, main));
     if (swd.size() > 0) Write("swd_fuzz", code, Unscrambled(swd));
 
     if (code == "de") {
