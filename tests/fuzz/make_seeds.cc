@@ -13,8 +13,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dictionary/scrambled_file.h"
