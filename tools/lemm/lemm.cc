@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "interface/lemmatizer.h"
 #include "registry/languages.h"
 #include "tools/lemm/dictionary_dir.h"
 #include "tools/lemm/language_session.h"
@@ -166,6 +167,7 @@ int main(int argc, char** argv) {
   if (options.files.empty()) {
     unwritable += Run(session, options, std::cin);
   }
+  int status = 0;
   for (const std::string& file : options.files) {
     if (file == "-") {
       unwritable += Run(session, options, std::cin);
@@ -174,9 +176,13 @@ int main(int argc, char** argv) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
       std::cerr << "lemm: cannot open " << file << "\n";
-      return 1;
+      status = 1;
+      break;
     }
     unwritable += Run(session, options, in);
   }
+  // A host frees the languages it created before it ends.
+  LemmatizerFreeRessources();
+  if (status != 0) return status;
   return unwritable == 0 ? 0 : 3;
 }
