@@ -13,9 +13,59 @@
 #include <string>
 #include <vector>
 
+#include "dictionary/german_normalizer.h"
+#include "dictionary/hsq_format.h"
 #include "dictionary/scrambled_file.h"
+#include "platform/checksum.h"
+#include "platform/coding.h"
+#include "swd/swd.h"
 
 namespace fuzzing {
+
+// The checksums a file names, made to hold for its fuzzed bytes, so that
+// the loaders read them instead of refusing them (a mutation that breaks
+// the checksum's own form still goes through unrepaired).
+
+// A main dictionary's header line "checksum: crc32 H".
+inline void RepairMainChecksum(std::string& bytes) {
+  const size_t header = lemmatizer::kHsqHeaderSize;
+  const size_t line = bytes.size() < header ? std::string::npos : bytes.find("checksum: crc32 ");
+  if (line == std::string::npos || line + 24 > header) return;
+  const size_t records = (bytes.size() - header) / lemmatizer::kHsqRecordSize;
+  char hex[9];
+  std::snprintf(hex, sizeof(hex), "%08x",
+                lemmatizer::Crc32(bytes.data() + header, records * lemmatizer::kHsqRecordSize));
+  bytes.replace(line + 16, 8, hex);
+}
+
+// A sharp-s file's closing checksum record.
+inline void RepairSharpSChecksum(std::string& bytes) {
+  const size_t size = CGermanNormalizer::kSharpSRecordSize;
+  const size_t count = bytes.size() / size;
+  if (count == 0) return;
+  const size_t last = (count - 1) * size;
+  if (bytes[last] != '\0' ||
+      bytes.compare(last + 1, 3, CGermanNormalizer::kSharpSChecksumMark) != 0) {
+    return;
+  }
+  std::string value;
+  lemmatizer::PutFixed32(value, lemmatizer::Crc32(bytes.data(), last));
+  bytes.replace(last + CGermanNormalizer::kSharpSValueOffset, 4, value);
+}
+
+// An SWD text's closing checksum line.
+inline void RepairSwdChecksum(std::string& text) {
+  const size_t prefix = sizeof(lemmatizer::kSwdChecksumPrefix) - 1;
+  const size_t lineEnd = text.rfind('\n');
+  const size_t start = lineEnd == std::string::npos ? 0 : lineEnd + 1;
+  if (text.size() - start != prefix + 8 ||
+      text.compare(start, prefix, lemmatizer::kSwdChecksumPrefix) != 0) {
+    return;
+  }
+  char hex[9];
+  std::snprintf(hex, sizeof(hex), "%08x", lemmatizer::Crc32(text.data(), start));
+  text.replace(start + prefix, 8, hex);
+}
 
 // A path in the temporary directory private to this process; the files
 // are removed when the process ends.
@@ -34,9 +84,11 @@ inline std::string TempPath(const std::string& name) {
   return path;
 }
 
+// Writes the input as a file; `repair` fixes its checksum first.
 inline std::string WriteInput(const std::string& name, const uint8_t* data, size_t size,
-                              bool scrambled) {
+                              bool scrambled, void (*repair)(std::string&) = nullptr) {
   std::string bytes(reinterpret_cast<const char*>(data), size);
+  if (repair != nullptr) repair(bytes);
   if (scrambled) lemmatizer::ScrambleBytes(bytes);
   const std::string path = TempPath(name);
   // A new file each time: rewriting a file in place makes some file

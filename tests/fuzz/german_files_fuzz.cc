@@ -6,7 +6,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const fuzzing::TwoParts input = fuzzing::SplitInput(data, size);
-  const std::string ss = fuzzing::WriteInput("de-ss.hsq", input.first, input.firstSize, false);
+  const std::string ss = fuzzing::WriteInput("de-ss.hsq", input.first, input.firstSize, false,
+                                             fuzzing::RepairSharpSChecksum);
   const std::string prefix =
       fuzzing::WriteInput("de-prfx.hsq", input.second, input.secondSize, false);
   // A main dictionary whose only record answers every word with lemcode

@@ -4,50 +4,20 @@
 // index in the language table, modulo the table's size) followed by words
 // to look up, separated by NUL bytes; then the file. German reads the
 // prefix and sharp-s files of the fuzzing dictionaries.
-#include <cstdio>
-#include <cstring>
 #include <memory>
-#include <string>
 
-#include "dictionary/hsq_format.h"
 #include "dictionary/lemmatizer.h"
-#include "dictionary/main_file_header.h"
-#include "platform/checksum.h"
 #include "registry/language_objects.h"
 #include "registry/languages.h"
 #include "tests/fuzz/fuzz_files.h"
-
-namespace {
-
-// The file with the checksum its header names recomputed over the fuzzed
-// records, so that they are loaded and looked up rather than refused.
-std::string WithChecksum(const uint8_t* data, size_t size) {
-  std::string bytes(reinterpret_cast<const char*>(data), size);
-  if (bytes.size() < lemmatizer::kHsqHeaderSize) return bytes;
-  const size_t line = bytes.find("checksum: crc32 ");
-  if (line == std::string::npos || line + 24 > static_cast<size_t>(lemmatizer::kHsqHeaderSize)) {
-    return bytes;
-  }
-  const size_t records = (bytes.size() - lemmatizer::kHsqHeaderSize) / lemmatizer::kHsqRecordSize;
-  char hex[9];
-  std::snprintf(hex, sizeof(hex), "%08x",
-                lemmatizer::Crc32(bytes.data() + lemmatizer::kHsqHeaderSize,
-                                  records * lemmatizer::kHsqRecordSize));
-  bytes.replace(line + 16, 8, hex);
-  return bytes;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const fuzzing::TwoParts input = fuzzing::SplitInput(data, size);
   if (input.firstSize == 0) return 0;
   size_t count = 0;
-  const lemmatizer::Language& language =
-      lemmatizer::Languages(&count)[input.first[0] % count];
-  const std::string file = WithChecksum(input.second, input.secondSize);
-  const std::string path = fuzzing::WriteInput(
-      "main.hsq", reinterpret_cast<const uint8_t*>(file.data()), file.size(), false);
+  const lemmatizer::Language& language = lemmatizer::Languages(&count)[input.first[0] % count];
+  const std::string path = fuzzing::WriteInput("main.hsq", input.second, input.secondSize, false,
+                                               fuzzing::RepairMainChecksum);
   const std::string dir = fuzzing::DictionaryDir(LEMMATIZER_FUZZ_DICTIONARY_DIR) + "lemm/";
   std::unique_ptr<CLemmatizer> dictionary;
   try {

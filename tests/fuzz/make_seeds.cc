@@ -19,10 +19,10 @@
 
 #include "dictionary/scrambled_file.h"
 #include "platform/codepage.h"
+#include "platform/file.h"
 #include "registry/language_objects.h"
 #include "registry/languages.h"
 #include "tests/fuzz/fuzz_files.h"
-#include "platform/file.h"
 #include "tools/compiler/lexicon.h"
 
 namespace {
