@@ -5,10 +5,10 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <sstream>
 
+#include "bench/callgrind_totals.h"
 #include "bench/child_process.h"
 #include "bench/engines.h"
 #include "bench/modes.h"
@@ -19,18 +19,6 @@
 namespace lemmbench {
 
 namespace {
-
-// The "totals:" (or "summary:") figure of a callgrind output file, or -1.
-double TotalInstructions(const std::string& path) {
-  std::ifstream in(path);
-  std::string line;
-  double total = -1;
-  while (std::getline(in, line)) {
-    if (line.rfind("totals:", 0) == 0) return std::stod(line.substr(7));
-    if (line.rfind("summary:", 0) == 0) total = std::stod(line.substr(8));
-  }
-  return total;
-}
 
 // Instructions per word of one engine on one stream, or -1 with a note.
 double InstructionsPerWord(const Settings& settings, const EngineInfo& engine,
@@ -61,7 +49,7 @@ double InstructionsPerWord(const Settings& settings, const EngineInfo& engine,
       std::to_string(limit)};
   std::string output;
   const bool ran = RunCapture(argv, output);
-  const double total = ran ? TotalInstructions(outFile) : -1;
+  const double total = ran ? CallgrindTotal(outFile) : -1;
   std::remove(outFile.c_str());
   if (!ran || total < 0 || std::sscanf(output.c_str(), "words %llu", &words) != 1 || words == 0) {
     while (!output.empty() && output.back() == '\n') output.pop_back();
@@ -97,12 +85,11 @@ int RunInstructions(const Settings& settings, const std::vector<std::string>& co
     std::printf("valgrind is missing (Debian: valgrind): no instruction counts\n");
     return 1;
   }
-  std::printf(
+  PrintPreamble(
       "Instructions per word under callgrind (Ir of one pass over the stream, after a\n"
       "warm-up, divided by its words; lower is faster); a ratio is the lemmatizer's\n"
-      "instructions over the peer's (below 1: the lemmatizer needs fewer).\n"
-      "library %s, dictionaries %s\n\n",
-      LibraryPath().c_str(), settings.dictionaryDir.c_str());
+      "instructions over the peer's (below 1: the lemmatizer needs fewer).\n",
+      settings.dictionaryDir);
   std::printf("%-4s %9s %12s %12s %12s %14s %14s\n", "code", "words", "lemmatizer", "snowball",
               "hunspell", "lemm/snowball", "lemm/hunspell");
   std::vector<std::string> notes;

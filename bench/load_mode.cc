@@ -74,12 +74,11 @@ int MeasureLoad(const Settings& settings, const std::string& code) {
 }
 
 int RunLoad(const Settings& settings, const std::vector<std::string>& codes) {
-  std::printf(
+  PrintPreamble(
       "LemmatizeCreate, each code in a fresh process: wall time, resident memory it\n"
       "added (VmRSS after - before) and the peak it reached (VmHWM after - VmRSS\n"
-      "before), beside the size of the files it reads (page cache warm).\n"
-      "library %s, dictionaries %s\n\n",
-      LibraryPath().c_str(), settings.dictionaryDir.c_str());
+      "before), beside the size of the files it reads (page cache warm).\n",
+      settings.dictionaryDir);
   std::printf("%-4s %10s %10s %10s %12s %10s\n", "code", "files MiB", "create s", "added MiB",
               "added/files", "peak MiB");
   int status = 0;

@@ -40,4 +40,9 @@ std::string LibraryPath() {
   return info.dli_fname;
 }
 
+void PrintPreamble(const char* description, const std::string& dictionaryDir) {
+  std::printf("%slibrary %s, dictionaries %s\n\n", description, LibraryPath().c_str(),
+              dictionaryDir.c_str());
+}
+
 }  // namespace lemmbench

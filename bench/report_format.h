@@ -21,6 +21,10 @@ double Median(std::vector<double> values);
 // The file the running process loaded liblemmatizer from.
 std::string LibraryPath();
 
+// Prints what a table shows, then which library and dictionaries it
+// measured.
+void PrintPreamble(const char* description, const std::string& dictionaryDir);
+
 }  // namespace lemmbench
 
 #endif  // LEMMATIZER_BENCH_REPORT_FORMAT_H_

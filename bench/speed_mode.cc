@@ -22,11 +22,11 @@ double Seconds(std::chrono::steady_clock::time_point since) {
 }  // namespace
 
 int RunSpeed(const Settings& settings, const std::vector<std::string>& codes) {
-  std::printf(
-      "Words per second (median of %d passes; higher is faster); a ratio is the\n"
-      "lemmatizer's words/s over the peer's (above 1: the lemmatizer is faster).\n"
-      "library %s, dictionaries %s\n\n",
-      settings.passes, LibraryPath().c_str(), settings.dictionaryDir.c_str());
+  const std::string description =
+      "Words per second (median of " + std::to_string(settings.passes) +
+      " passes; higher is faster); a ratio is the\n"
+      "lemmatizer's words/s over the peer's (above 1: the lemmatizer is faster).\n";
+  PrintPreamble(description.c_str(), settings.dictionaryDir);
   std::printf("%-4s %9s %8s %9s %12s %12s %12s %14s %14s\n", "code", "tokens", "skipped", "words",
               "lemmatizer", "snowball", "hunspell", "lemm/snowball", "lemm/hunspell");
   std::vector<std::string> notes;
