@@ -30,16 +30,16 @@ const char* DictionaryOf(const lemmatizer::Language& language) {
   return nullptr;
 }
 
-bool Exists(const std::string& path) {
-  struct stat info;
-  return stat(path.c_str(), &info) == 0;
-}
-
 }  // namespace
 
 #ifdef LEMM_BENCH_HAVE_HUNSPELL
 
 namespace {
+
+bool Exists(const std::string& path) {
+  struct stat info;
+  return stat(path.c_str(), &info) == 0;
+}
 
 inline uint64_t StemWord(const Word& word, Hunhandle* hunspell) {
   char** stems = nullptr;
