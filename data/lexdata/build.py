@@ -9,8 +9,8 @@ import time
 
 from . import conventions, endings, report
 from . import sources as S
-from .common import (ALL_CODES, REPO_DIR, SECOND_EDITIONS, codepage, ensure_apt,
-                     ensure_npm, log)
+from .common import REPO_DIR, ensure_apt, ensure_npm, log
+from .languages import ALL_CODES, SECOND_EDITIONS, codepage, first_edition
 from .merge import merge, read_lexicon, write_lexicon
 from .recipes import RECIPES, Stats, analysers_for, packages_for
 
@@ -107,7 +107,7 @@ def main(argv=None):
             ap.error(f"unknown code {c}")
     firsts = []
     for c in codes:
-        f = SECOND_EDITIONS.get(c, c)
+        f = first_edition(c)
         if f not in firsts:
             firsts.append(f)
     os.makedirs(os.path.join(out_dir(), "stats"), exist_ok=True)
@@ -132,9 +132,9 @@ def main(argv=None):
         for _ in run(_build_and_save, order):
             pass
         # the tables of every member whose lexicon was built
-        tables = [(code, SECOND_EDITIONS.get(code, code), args.regenerate_endings)
+        tables = [(code, first_edition(code), args.regenerate_endings)
                   for code in endings.MEMBERS
-                  if SECOND_EDITIONS.get(code, code) in firsts]
+                  if first_edition(code) in firsts]
         for _ in run(_table_and_save, tables):
             pass
         for _ in run(_dev_and_save, firsts):

@@ -1,4 +1,4 @@
-"""Shared pieces of the lexicon build: code pages, keys, caching, packages."""
+"""Shared pieces of the lexicon build: paths, keys, caching, packages."""
 
 import gzip
 import hashlib
@@ -9,34 +9,6 @@ import sys
 
 DATA_DIR = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 REPO_DIR = os.path.dirname(DATA_DIR)
-
-# code -> (language, code page)
-LANGUAGES = {
-    "de": ("German", "cp1252"), "d4": ("German", "cp1252"),
-    "en": ("English", "cp1252"), "e4": ("English", "cp1252"),
-    "fr": ("French", "cp1252"), "f4": ("French", "cp1252"),
-    "es": ("Spanish", "cp1252"), "s4": ("Spanish", "cp1252"),
-    "it": ("Italian", "cp1252"), "i4": ("Italian", "cp1252"),
-    "po": ("Portuguese", "cp1252"),
-    "ru": ("Russian", "cp1251"), "r4": ("Russian", "cp1251"),
-    "sk": ("Serbian (Cyrillic)", "cp1251"),
-    "sl": ("Serbian (Latin)", "cp1250"),
-    "mk": ("Macedonian", "cp1251"),
-    "sv": ("Swedish", "cp1252"), "da": ("Danish", "cp1252"),
-    "du": ("Dutch", "cp1252"), "fi": ("Finnish", "cp1252"),
-    "ca": ("Catalan", "cp1252"), "al": ("Albanian", "cp1252"),
-    "gr": ("Greek", "cp1253"),
-}
-# second editions share the lexicon of their first edition
-SECOND_EDITIONS = {"d4": "de", "e4": "en", "f4": "fr", "s4": "es",
-                   "i4": "it", "r4": "ru"}
-ALL_CODES = ["de", "es", "fr", "en", "ru", "sv", "it", "po", "sk", "sl", "al",
-             "mk", "d4", "e4", "f4", "s4", "da", "du", "fi", "gr", "r4", "i4",
-             "ca"]
-
-
-def codepage(code):
-    return LANGUAGES[code][1]
 
 
 def encodable(text, cp):
