@@ -7,12 +7,12 @@ import os
 import shutil
 import time
 
-from . import conventions, endings, report
-from . import sources as S
-from .common import REPO_DIR, ensure_apt, ensure_npm, log
+from . import conventions, endings, recipes, report
+from .common import REPO_DIR, log
 from .languages import ALL_CODES, SECOND_EDITIONS, codepage, first_edition
 from .merge import merge, read_lexicon, write_lexicon
-from .recipes import RECIPES, Stats, analysers_for, packages_for
+from .sources import apertium
+from .sources.shared import ensure_apt, ensure_npm
 
 
 def out_dir():
@@ -31,8 +31,8 @@ def fold_table(code):
 
 def build_code(code, pool):
     t0 = time.time()
-    stats = Stats()
-    layers, sources, notes = RECIPES[code](stats, pool)
+    stats = recipes.Stats()
+    layers, sources, notes = recipes.build(code, stats, pool)
     table = fold_table(code)
     for layer in layers:
         layer.readings = [(f.translate(table), l.translate(table), t, s)
@@ -115,17 +115,18 @@ def main(argv=None):
     # install everything first: the languages are then built side by side
     apt, npm = [], {}
     for code in firsts:
-        a, n = packages_for(code)
+        a, n = recipes.packages_for(code)
         apt += [p for p in a if p not in apt]
         npm.update(n)
     ensure_apt(apt)
     if npm:
         ensure_npm(npm)
-    paths = [p for p in (S._find_analyser(a) for c in firsts for a in analysers_for(c)) if p]
+    paths = [p for p in (apertium.find_analyser(a) for c in firsts
+                         for a in recipes.analysers_for(c)) if p]
     pool = multiprocessing.Pool(args.jobs) if args.jobs > 1 else None
     run = pool.imap_unordered if pool else map
     try:
-        for _ in run(S.cache_analyser, sorted(set(paths))):
+        for _ in run(apertium.cache_analyser, sorted(set(paths))):
             pass
         # the biggest lexicons first, so that the two workers end together
         order = sorted(firsts, key=lambda c: BIG.index(c) if c in BIG else len(BIG))

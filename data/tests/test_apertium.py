@@ -1,7 +1,6 @@
 import unittest
 
 from lexdata import apertium
-from lexdata.sources import _keep_apertium
 
 # A dump in lt-print's layout: a punctuation section with a loop, the
 # lexicon section, and a section of the regular-expression kind.
@@ -86,23 +85,6 @@ class Expansion(unittest.TestCase):
                          apertium.split_analysis("de<pr>+el<det><def><m><sg>"))
         self.assertEqual(("+", ["sym"]), apertium.split_analysis("+<sym>"))
         self.assertIsNone(apertium.split_analysis("<sent>"))
-
-    def test_filter(self):
-        self.assertEqual(("dar", ["vblex", "imp", "p2", "sg"]),
-                         _keep_apertium("dame", "dar<vblex><imp><p2><sg>+me<prn><enc>"))
-        # two clitics, numbers, prefixes and compound-only parts are left out
-        self.assertIsNone(_keep_apertium(
-            "dámelo", "dar<vblex><imp><p2><sg>+me<prn><enc>+lo<prn><enc>"))
-        self.assertIsNone(_keep_apertium("10th", "10th<adj><ord>"))
-        self.assertIsNone(_keep_apertium("a.im@y", "a.im@y<num>"))
-        self.assertIsNone(_keep_apertium("etc.", "etc.<abbr>"))
-        self.assertIsNone(_keep_apertium("ÆZå-olycka", "ÆZå-olycka<n><ut><sg><ind>"))
-        self.assertEqual(("NATO-ledd", ["adj"]),
-                         _keep_apertium("NATO-ledd", "NATO-ledd<adj>"))
-        self.assertEqual(("col·lecció", ["n", "f", "sg"]),
-                         _keep_apertium("col·lecció", "col·lecció<n><f><sg>"))
-        self.assertIsNone(_keep_apertium("най", "най<pref><sup>"))
-        self.assertIsNone(_keep_apertium("hus", "hus<n><nt><sg><cmp>"))
 
 
 if __name__ == "__main__":

@@ -1,5 +1,10 @@
 import unittest
+from unittest import mock
 
+from lexdata import recipes
+from lexdata.languages import ALL_CODES, first_edition
+from lexdata.merge import Layer
+from lexdata.sources.shared import Source
 from lexdata.recipes import english_pronoun_lemma, ordinal_lemmas
 
 
@@ -28,6 +33,91 @@ class RussianOrdinals(unittest.TestCase):
                 ("десятой", "десять", "ADJF,Anum femn,sing,gent")]
         self.assertEqual(["второй", "второй", "2-й", "2-й", "два", "десять"],
                          [lemma for _, lemma, _ in ordinal_lemmas(rows)])
+
+class RussianRows(unittest.TestCase):
+    def test_yo_folded_and_names_capitalised(self):
+        rows = [("ёлки", "ёлка", "NOUN,inan,femn plur,nomn"),
+                ("москвы", "москва", "NOUN,inan,femn,Sgtm,Geox sing,gent")]
+        self.assertEqual([("елки", "елка", ["NOUN", "inan", "femn", "plur", "nomn"]),
+                          ("Москвы", "Москва",
+                           ["NOUN", "inan", "femn", "Sgtm", "Geox", "sing", "gent"])],
+                         recipes.russian_rows(rows))
+
+
+class LanguageSteps(unittest.TestCase):
+    def test_serbian_lemmas_take_the_confirmed_ekavian_spelling(self):
+        ap = Layer("apertium", [("predsjednika", "predsjednik", "NOMCms", 2),
+                                        ("ga", "clitic", "PNNPms", 1),
+                                        ("njegov", "njegov", "ADJEp", 1)])
+        hs = Layer("hunspell", [("predsednika", "predsednik", "ANYC", 0)],
+                           fallback=True)
+        recipes.serbian_lemmas([ap, hs])
+        self.assertEqual([("predsjednika", "predsednik", "NOMCms", 2),
+                          ("njegov", "njegov", "ADJEp", 1)], ap.readings)
+
+    def test_macedonian_readings_in_cyrillic_only(self):
+        self.assertTrue(recipes.macedonian_reading(("куќи", "куќа", "NOMCfp", 1)))
+        self.assertFalse(recipes.macedonian_reading(("куќa", "куќа", "NOMCfs", 1)))
+        self.assertFalse(recipes.macedonian_reading(("го", "clitic", "PNNP", 1)))
+
+
+class Table(unittest.TestCase):
+    def test_one_recipe_for_every_first_edition(self):
+        firsts = {first_edition(code) for code in ALL_CODES}
+        self.assertEqual(firsts, set(recipes.RECIPES))
+
+    def test_packages_follow_the_layers(self):
+        apt, npm = recipes.packages_for("en")
+        self.assertEqual("lttoolbox-dev", apt[0])
+        self.assertIn("apertium-eng-cat", apt)
+        self.assertEqual(["wordnet-base", "hunspell-en-us"], apt[-2:])
+        self.assertEqual({}, npm)
+        apt, npm = recipes.packages_for("sk")
+        self.assertEqual(recipes.packages_for("sl"), (apt, npm))
+        self.assertEqual(["hbs-eng", "hbs-mkd", "hbs-slv"], recipes.analysers_for("sk"))
+        self.assertEqual(["az"], list(recipes.packages_for("ru")[1]))
+
+
+class Build(unittest.TestCase):
+    def test_layers_in_order_with_their_sources_and_unmapped_tags(self):
+        wn = Source("wordnet-base", "1", "WordNet")
+        hs = Source("hunspell-xx", "2", "GPL")
+        recipe = recipes.Recipe(
+            [recipes.Tagged("exceptions", "wordnet",
+                            lambda: ([("mice", "mouse", ["noun"]), ("x", "y", ["odd"])], [wn])),
+             recipes.Hunspell("hunspell-xx", "xx_XX", score=recipes.headword_first)],
+            "a note", finish=lambda layers: layers.reverse())
+        hunspell_rows = ([("mice", "mice", "po:noun"), ("walks", "walk", "")], [hs])
+        stats = recipes.Stats()
+        with mock.patch.dict(recipes.RECIPES, {"xx": recipe}), \
+                mock.patch.object(recipes.hunspell, "readings", return_value=hunspell_rows):
+            layers, sources, notes = recipes.build("xx", stats)
+            self.assertEqual((["hunspell-xx"], {}), recipes.packages_for("xx"))
+        # finish ran last (here: reversed the layers)
+        self.assertEqual(["hunspell xx_XX", "exceptions"], [l.name for l in layers])
+        self.assertTrue(layers[0].fallback)
+        self.assertEqual([("mice", "mice", "ANYC", 1), ("walks", "walk", "ANYC", 0)],
+                         layers[0].readings)
+        self.assertEqual([("mice", "mouse", "NOMCup", 0)], layers[1].readings)
+        self.assertEqual([wn, hs], sources)
+        self.assertEqual(["a note"], notes)
+        self.assertEqual({("wordnet", "odd"): 1}, stats.unmapped)
+
+    def test_apertium_pronouns_conversion_and_filter(self):
+        rows = [("him", "prpers", ["prn", "obj", "p3", "m", "sg"], 3),
+                ("one", "prpers", ["prn", "obj", "p3", "mf", "sg"], 1),
+                ("keep in touch withhim", "keep in touch withprpers", ["vblex", "inf"], 1),
+                ("Houses", "House", ["n", "pl"], 2),
+                ("cats", "cat", ["n", "pl"], 2)]
+        layer = recipes.Apertium(
+            pronoun_lemma=lambda form, tags: recipes.english_pronoun_lemma(tags),
+            convert=str.lower, keep=lambda r: r[0] != "cats", fallback=True)
+        with mock.patch.object(recipes.apertium, "readings", return_value=(rows, [])) as read:
+            built, _ = layer.build("en", recipes.Stats(), None)
+        self.assertEqual(recipes.APERTIUM["en"], read.call_args[0][:2])
+        self.assertTrue(built.fallback)
+        self.assertEqual([("him", "he", 3), ("houses", "house", 2)],
+                         [(f, l, s) for f, l, _, s in built.readings])
 
 
 if __name__ == "__main__":
