@@ -8,13 +8,14 @@ headword with the common case and person endings.  Only what voikko accepts
 is kept, with voikko's own base form, so a wrong candidate costs nothing.
 """
 
-import glob
 import gettext
+import glob
+import os
 import re
 
 from .sources import freedict, voikko
-from .sources.shared import (deb_source, ensure_apt, file_stamp, read_cached_rows,
-                             write_cached_rows)
+from .sources.shared import (cached_rows_path, deb_source, ensure_apt, file_stamp,
+                             read_cached_rows, write_cached_rows)
 
 NOTE = ("Readings are voikko's analyses of gathered word types (freedict "
         "fin-eng headwords, Finnish translation catalogues, and candidate "
@@ -58,10 +59,24 @@ def catalogue_words():
     return words
 
 
+def _cache_name():
+    return "voikko-fi-" + file_stamp(INDEX, __file__)
+
+
+def is_cached():
+    return os.path.exists(INDEX) and os.path.exists(cached_rows_path(_cache_name()))
+
+
+def cache():
+    """Analyse the word types into the cache (for a worker: returns nothing)."""
+    if not is_cached():
+        readings()
+
+
 def readings():
     ensure_apt(APT)
     heads = headwords()
-    name = "voikko-fi-" + file_stamp(INDEX, __file__)
+    name = _cache_name()
     rows = read_cached_rows(name)
     if rows is None:
         cands = set(heads) | catalogue_words()

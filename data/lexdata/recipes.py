@@ -9,6 +9,8 @@ The functions below the table are the few steps a language needs of its
 own (pronoun lemmas, Russian ordinals, Serbian spelling, ...).
 """
 
+import os
+
 from . import finnish, greek
 from .merge import Layer
 from .script import ekavian_lemma, is_cyrillic_word, serbian_to_cyrillic
@@ -124,6 +126,11 @@ class Apertium:
     def packages(self, code):
         return apertium.TOOLS + APERTIUM[self.of or code][0], {}
 
+    def caches(self, code):
+        paths = [apertium.find_analyser(a) for a in self.analysers(code)]
+        return [(expansion_label(p), apertium.cache_analyser, (p,))
+                for p in paths if p and not apertium.is_cached(p)]
+
     def build(self, code, stats, pool):
         pkgs, analysers = APERTIUM[self.of or code]
         rows, srcs = apertium.readings(pkgs, analysers, pool)
@@ -140,19 +147,27 @@ class Apertium:
 class Tagged:
     """A source's tagged readings, mapped by its tag map (also the name its
     unmapped tags are counted under).  read() gives (rows, sources);
-    prepare(rows) turns the rows into (form, lemma, tokens[, score])."""
+    prepare(rows) turns the rows into (form, lemma, tokens[, score]).
+    cache: for a source whose reading takes long, (is_cached, fill), two
+    functions of no arguments (fill: for a worker of the pool)."""
 
     def __init__(self, name, tagset, read, apt=(), npm=None, prepare=None,
-                 fallback=False):
+                 fallback=False, cache=None):
         self.name, self.tagset, self.read = name, tagset, read
         self.apt, self.npm = list(apt), dict(npm or {})
-        self.prepare, self.fallback = prepare, fallback
+        self.prepare, self.fallback, self.cache = prepare, fallback, cache
 
     def analysers(self, code):
         return []
 
     def packages(self, code):
         return self.apt, self.npm
+
+    def caches(self, code):
+        """(label, function, arguments) of the expansions not cached yet."""
+        if self.cache is None or self.cache[0]():
+            return []
+        return [(self.name, self.cache[1], ())]
 
     def build(self, code, stats, pool):
         rows, srcs = self.read()
@@ -169,7 +184,13 @@ class Hunspell(Tagged):
     def __init__(self, package, dic, fallback=True, score=None):
         super().__init__("hunspell " + dic, None, lambda: hunspell.readings(package, dic),
                          apt=[package], fallback=fallback)
+        self.package, self.dic = package, dic
         self.score = score or (lambda form, lemma: 0)
+
+    def caches(self, code):
+        if hunspell.is_cached(self.dic):
+            return []
+        return [(self.name, hunspell.cache, (self.package, self.dic))]
 
     def build(self, code, stats, pool):
         rows, srcs = self.read()
@@ -186,10 +207,17 @@ class Named(Tagged):
 
 
 class Recipe:
-    """layers: in precedence order; finish(layers) is a step across layers."""
+    """layers: in precedence order; finish(layers) is a step across layers;
+    seconds: roughly how long the build takes with its sources expanded
+    (the longest are started first, so that the workers end together)."""
 
-    def __init__(self, layers, note, finish=None):
-        self.layers, self.note, self.finish = layers, note, finish
+    def __init__(self, seconds, layers, note, finish=None):
+        self.seconds, self.layers, self.note, self.finish = seconds, layers, note, finish
+
+
+def expansion_label(path):
+    """An analyser's name ("spa-cat") from its file's path."""
+    return os.path.basename(path).replace(".automorf.bin", "")
 
 
 # ---------------------------------------------------------------- the steps of some languages
@@ -283,13 +311,13 @@ _SERBIAN_NOTE = ("lemmas in the Ekavian spelling of Serbian where Hunspell's "
 
 RECIPES = {
     "en": Recipe(
-        [Apertium(pronoun_lemma=lambda form, tags: english_pronoun_lemma(tags)),
+        4, [Apertium(pronoun_lemma=lambda form, tags: english_pronoun_lemma(tags)),
          Tagged("wordnet exceptions", "wordnet", wordnet.readings, apt=wordnet.APT),
          Hunspell("hunspell-en-us", "en_US")],
         "Apertium first (tagged); WordNet's exception lists for irregular forms "
         "the analysers lack; Hunspell en_US fills the rest (untagged, ANYC)."),
     "de": Recipe(
-        [Tagged("german-determiners", "german-npm", german_determiners.readings,
+        15, [Tagged("german-determiners", "german-npm", german_determiners.readings,
                 npm=german_determiners.NPM),
          Tagged("german-pos-dict", "german-npm", german_pos_dict.readings,
                 npm=german_pos_dict.NPM),
@@ -304,46 +332,46 @@ RECIPES = {
         "adds coverage, untagged. No comparatives or superlatives, and no "
         "personal pronoun paradigms, in any of them."),
     "fr": Recipe(
-        [Tagged("lefff", "lefff", lefff.readings, npm=lefff.NPM),
+        16, [Tagged("lefff", "lefff", lefff.readings, npm=lefff.NPM),
          Apertium(fallback=True)],
         "Lefff first; the French Apertium analysers add forms Lefff lacks. "
         "Lefff writes the ligature oe as two letters (yeux -> oeil)."),
     "es": Recipe(
-        [Apertium(), Hunspell("hunspell-es", "es_ES")],
+        31, [Apertium(), Hunspell("hunspell-es", "es_ES")],
         "Union of the Spanish Apertium analysers (readings ranked by how many "
         "analysers have them); Hunspell es_ES fills unknown forms, untagged."),
     "ca": Recipe(
-        [Apertium()],
+        32, [Apertium()],
         "Union of the Catalan Apertium analysers. hunspell-ca is left out: its "
         "9.5 M pairs are mostly verb+enclitic forms with poor lemmas."),
     "po": Recipe(
-        [Apertium(),
+        48, [Apertium(),
          Tagged("hunspell pt_PT", "hunspell-pt",
                 lambda: hunspell.readings("hunspell-pt-pt", "pt_PT"),
                 apt=["hunspell-pt-pt"], prepare=portuguese_rows, fallback=True)],
         "Union of the Portuguese Apertium analysers; Hunspell pt_PT (with its "
         "[CAT=..] fields) fills unknown forms."),
     "it": Recipe(
-        [Apertium(),
+        39, [Apertium(),
          Tagged("morph-it", "morph-it", morph_it.readings, npm=morph_it.NPM),
          Hunspell("hunspell-it", "it_IT")],
         "Apertium first, the morph-it paradigm tables next, Hunspell it_IT "
         "(untagged, mostly clitic forms) last."),
     "sv": Recipe(
-        [Apertium()],
+        13, [Apertium()],
         "Union of the Swedish Apertium analysers. hunspell-sv is left out "
         "(wrong lemmas such as pojkar -> pojk)."),
     "da": Recipe(
-        [Apertium(), Hunspell("hunspell-da", "da_DK")],
+        24, [Apertium(), Hunspell("hunspell-da", "da_DK")],
         "Union of the Danish Apertium analysers; Hunspell da_DK (st: lemma "
         "fields) fills unknown forms."),
     "du": Recipe(
-        [Apertium(), Hunspell("hunspell-nl", "nl")],
+        4, [Apertium(), Hunspell("hunspell-nl", "nl")],
         "Apertium nld-afr (small) first; Hunspell nl fills unknown forms. Its "
         "verb stems are 1st/3rd singular forms, so weak past forms get the "
         "stem, not the infinitive, as lemma."),
     "ru": Recipe(
-        [Tagged("opencorpora", "opencorpora", opencorpora.readings,
+        78, [Tagged("opencorpora", "opencorpora", opencorpora.readings,
                 npm=opencorpora.NPM, prepare=russian_rows),
          Apertium(convert=lambda s: s.replace("ё", "е"), fallback=True)],
         "OpenCorpora (npm az) first, parses in the package's probability "
@@ -351,34 +379,34 @@ RECIPES = {
         "folded to е; ordinals take their own nominative as lemma, not the "
         "cardinal OpenCorpora links them to."),
     "sl": Recipe(
-        [Apertium(convert=lambda s: s.replace("ð", "đ").replace("Ð", "Đ")),
+        52, [Apertium(convert=lambda s: s.replace("ð", "đ").replace("Ð", "Đ")),
          Hunspell("hunspell-sr", "sr_Latn_RS")],
         "Apertium hbs-* (tagged, Latin script) first, with " + _SERBIAN_NOTE +
         "; Hunspell sr_Latn_RS (untagged) fills unknown forms.",
         finish=serbian_lemmas),
     # sk reads the Serbian analysers of sl and transliterates them
     "sk": Recipe(
-        [Apertium(of="sl", convert=serbian_to_cyrillic),
+        52, [Apertium(of="sl", convert=serbian_to_cyrillic),
          Hunspell("hunspell-sr", "sr_RS")],
         "Apertium hbs-* transliterated to Cyrillic first, with " + _SERBIAN_NOTE +
         "; Hunspell sr_RS (untagged) fills unknown forms.",
         finish=serbian_lemmas),
     "mk": Recipe(
-        [Apertium(keep=macedonian_reading)],
+        21, [Apertium(keep=macedonian_reading)],
         "Union of the Macedonian Apertium analysers only (about 8 k lemmas); "
         "forms that mix Latin look-alike letters into Cyrillic and the "
         "artificial lemma 'clitic' are dropped. No other open Macedonian "
         "lemma source exists in Debian or npm."),
     "al": Recipe(
-        [Hunspell("myspell-sq", "sq_AL", fallback=False, score=headword_first)],
+        4, [Hunspell("myspell-sq", "sq_AL", fallback=False, score=headword_first)],
         "Hunspell sq_AL expansion only, untagged: regular verbs are right; "
         "many definite noun forms are their own headwords (burri, libri), and "
         "derived verbs keep the base's lemma. No irregular-form source."),
     "fi": Recipe(
-        [Tagged("voikko", "voikko", finnish.readings, apt=finnish.APT)],
+        7, [Tagged("voikko", "voikko", finnish.readings, apt=finnish.APT)],
         finnish.NOTE),
     "gr": Recipe(
-        [Named("greek pairing", None, greek.readings, apt=greek.APT)],
+        8, [Named("greek pairing", None, greek.readings, apt=greek.APT)],
         greek.NOTE),
 }
 
@@ -408,3 +436,21 @@ def packages_for(code):
 
 def analysers_for(code):
     return [a for spec in RECIPES[code].layers for a in spec.analysers(code)]
+
+
+def expansions_for(codes):
+    """(label, function, arguments) of the expansions the recipes of codes
+    read that are not cached yet, each once: the long ones that are not
+    analysers first, then the analysers, biggest file first."""
+    tasks = []
+    for code in codes:
+        for spec in RECIPES[code].layers:
+            tasks += [t for t in spec.caches(code) if t not in tasks]
+    others = [t for t in tasks if t[1] is not apertium.cache_analyser]
+    analysers = sorted((t for t in tasks if t[1] is apertium.cache_analyser),
+                       key=lambda t: -os.path.getsize(t[2][0]))
+    return others + analysers
+
+
+def longest_first(codes):
+    return sorted(codes, key=lambda code: -RECIPES[code].seconds)

@@ -83,7 +83,7 @@ class Build(unittest.TestCase):
         wn = Source("wordnet-base", "1", "WordNet")
         hs = Source("hunspell-xx", "2", "GPL")
         recipe = recipes.Recipe(
-            [recipes.Tagged("exceptions", "wordnet",
+            1, [recipes.Tagged("exceptions", "wordnet",
                             lambda: ([("mice", "mouse", ["noun"]), ("x", "y", ["odd"])], [wn])),
              recipes.Hunspell("hunspell-xx", "xx_XX", score=recipes.headword_first)],
             "a note", finish=lambda layers: layers.reverse())

@@ -14,7 +14,8 @@ import os
 import re
 
 from ..hunspell import Dictionary
-from .shared import deb_source, ensure_apt, file_stamp, read_cached_rows, write_cached_rows
+from .shared import (cached_rows_path, deb_source, ensure_apt, file_stamp, read_cached_rows,
+                     write_cached_rows)
 
 DIRECTORIES = ("/usr/share/hunspell", "/usr/share/myspell", "/usr/share/myspell/dicts")
 
@@ -50,6 +51,15 @@ def find(dic_name):
     return None
 
 
+def _cache_name(dic_name, aff, dic):
+    return f"hunspell-{dic_name}-{file_stamp(aff, dic)}"
+
+
+def is_cached(dic_name):
+    found = find(dic_name)
+    return found is not None and os.path.exists(cached_rows_path(_cache_name(dic_name, *found)))
+
+
 def readings(package, dic_name):
     """(form, lemma, morph fields) of a Hunspell dictionary, cached."""
     ensure_apt([package])
@@ -57,12 +67,18 @@ def readings(package, dic_name):
     if found is None:
         raise SystemExit(f"{package}: no {dic_name}.aff")
     aff, dic = found
-    name = f"hunspell-{dic_name}-{file_stamp(aff, dic)}"
+    name = _cache_name(dic_name, aff, dic)
     rows = read_cached_rows(name)
     if rows is None:
         rows = expanded_rows(aff, dic)
         write_cached_rows(name, rows)
     return rows, [source(package)]
+
+
+def cache(package, dic_name):
+    """Expand a dictionary into the cache (for a worker: returns nothing)."""
+    if not is_cached(dic_name):
+        readings(package, dic_name)
 
 
 def dic_words(text):

@@ -14,8 +14,8 @@ import re
 import subprocess
 
 from ..common import log
-from .shared import (ensure_npm, file_stamp, npm_dir, npm_path, npm_source,
-                     read_cached_rows, tab_rows, write_cached_rows)
+from .shared import (cached_rows_path, ensure_npm, file_stamp, npm_dir, npm_path,
+                     npm_source, read_cached_rows, tab_rows, write_cached_rows)
 
 NPM = {"az": "0.2.3"}
 LICENCE = "MIT (package); OpenCorpora data: CC-BY-SA"
@@ -27,11 +27,25 @@ def tokens(tag):
     return re.split(r"[ ,]", tag)
 
 
+def _cache_name():
+    return "az-" + file_stamp(npm_path("az", "dicts", "words.dawg"), SCRIPT)
+
+
+def is_cached():
+    return (os.path.exists(npm_path("az", "dicts", "words.dawg"))
+            and os.path.exists(cached_rows_path(_cache_name())))
+
+
+def cache():
+    """List the dictionary into the cache (for a worker: returns nothing)."""
+    if not is_cached():
+        readings()
+
+
 def readings():
     """(form, lemma, tag) of every form the az dictionary lists, cached."""
     ensure_npm(NPM)
-    dawg = npm_path("az", "dicts", "words.dawg")
-    name = "az-" + file_stamp(dawg, SCRIPT)
+    name = _cache_name()
     rows = read_cached_rows(name)
     if rows is None:
         log("  listing the az dictionary")

@@ -114,7 +114,7 @@ def read_cached_rows(name):
 
 def write_cached_rows(name, rows):
     path = cached_rows_path(name)
-    tmp = path + ".tmp"
+    tmp = f"{path}.{os.getpid()}.tmp"   # two builds may fill the same cache
     with gzip.open(tmp, "wt", encoding="utf-8", compresslevel=3) as f:
         for r in rows:
             f.write("\t".join(r) + "\n")
