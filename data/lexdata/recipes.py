@@ -311,13 +311,15 @@ _SERBIAN_NOTE = ("lemmas in the Ekavian spelling of Serbian where Hunspell's "
 
 RECIPES = {
     "en": Recipe(
-        4, [Apertium(pronoun_lemma=lambda form, tags: english_pronoun_lemma(tags)),
+        4,
+        [Apertium(pronoun_lemma=lambda form, tags: english_pronoun_lemma(tags)),
          Tagged("wordnet exceptions", "wordnet", wordnet.readings, apt=wordnet.APT),
          Hunspell("hunspell-en-us", "en_US")],
         "Apertium first (tagged); WordNet's exception lists for irregular forms "
         "the analysers lack; Hunspell en_US fills the rest (untagged, ANYC)."),
     "de": Recipe(
-        15, [Tagged("german-determiners", "german-npm", german_determiners.readings,
+        15,
+        [Tagged("german-determiners", "german-npm", german_determiners.readings,
                 npm=german_determiners.NPM),
          Tagged("german-pos-dict", "german-npm", german_pos_dict.readings,
                 npm=german_pos_dict.NPM),
@@ -332,81 +334,98 @@ RECIPES = {
         "adds coverage, untagged. No comparatives or superlatives, and no "
         "personal pronoun paradigms, in any of them."),
     "fr": Recipe(
-        16, [Tagged("lefff", "lefff", lefff.readings, npm=lefff.NPM),
+        16,
+        [Tagged("lefff", "lefff", lefff.readings, npm=lefff.NPM),
          Apertium(fallback=True)],
         "Lefff first; the French Apertium analysers add forms Lefff lacks. "
         "Lefff writes the ligature oe as two letters (yeux -> oeil)."),
     "es": Recipe(
-        31, [Apertium(), Hunspell("hunspell-es", "es_ES")],
+        31,
+        [Apertium(), Hunspell("hunspell-es", "es_ES")],
         "Union of the Spanish Apertium analysers (readings ranked by how many "
         "analysers have them); Hunspell es_ES fills unknown forms, untagged."),
     "ca": Recipe(
-        32, [Apertium()],
+        32,
+        [Apertium()],
         "Union of the Catalan Apertium analysers. hunspell-ca is left out: its "
         "9.5 M pairs are mostly verb+enclitic forms with poor lemmas."),
     "po": Recipe(
-        48, [Apertium(),
+        48,
+        [Apertium(),
          Tagged("hunspell pt_PT", "hunspell-pt",
                 lambda: hunspell.readings("hunspell-pt-pt", "pt_PT"),
                 apt=["hunspell-pt-pt"], prepare=portuguese_rows, fallback=True)],
         "Union of the Portuguese Apertium analysers; Hunspell pt_PT (with its "
         "[CAT=..] fields) fills unknown forms."),
     "it": Recipe(
-        39, [Apertium(),
+        39,
+        [Apertium(),
          Tagged("morph-it", "morph-it", morph_it.readings, npm=morph_it.NPM),
          Hunspell("hunspell-it", "it_IT")],
         "Apertium first, the morph-it paradigm tables next, Hunspell it_IT "
         "(untagged, mostly clitic forms) last."),
     "sv": Recipe(
-        13, [Apertium()],
+        13,
+        [Apertium()],
         "Union of the Swedish Apertium analysers. hunspell-sv is left out "
         "(wrong lemmas such as pojkar -> pojk)."),
     "da": Recipe(
-        24, [Apertium(), Hunspell("hunspell-da", "da_DK")],
+        24,
+        [Apertium(), Hunspell("hunspell-da", "da_DK")],
         "Union of the Danish Apertium analysers; Hunspell da_DK (st: lemma "
         "fields) fills unknown forms."),
     "du": Recipe(
-        4, [Apertium(), Hunspell("hunspell-nl", "nl")],
+        4,
+        [Apertium(), Hunspell("hunspell-nl", "nl")],
         "Apertium nld-afr (small) first; Hunspell nl fills unknown forms. Its "
         "verb stems are 1st/3rd singular forms, so weak past forms get the "
         "stem, not the infinitive, as lemma."),
     "ru": Recipe(
-        78, [Tagged("opencorpora", "opencorpora", opencorpora.readings,
-                npm=opencorpora.NPM, prepare=russian_rows),
+        78,
+        [Tagged("opencorpora", "opencorpora", opencorpora.readings,
+                npm=opencorpora.NPM, prepare=russian_rows,
+                cache=(opencorpora.is_cached, opencorpora.cache)),
          Apertium(convert=lambda s: s.replace("ё", "е"), fallback=True)],
         "OpenCorpora (npm az) first, parses in the package's probability "
         "order; the Russian Apertium analysers add missing forms. ё is "
         "folded to е; ordinals take their own nominative as lemma, not the "
         "cardinal OpenCorpora links them to."),
     "sl": Recipe(
-        52, [Apertium(convert=lambda s: s.replace("ð", "đ").replace("Ð", "Đ")),
+        52,
+        [Apertium(convert=lambda s: s.replace("ð", "đ").replace("Ð", "Đ")),
          Hunspell("hunspell-sr", "sr_Latn_RS")],
         "Apertium hbs-* (tagged, Latin script) first, with " + _SERBIAN_NOTE +
         "; Hunspell sr_Latn_RS (untagged) fills unknown forms.",
         finish=serbian_lemmas),
     # sk reads the Serbian analysers of sl and transliterates them
     "sk": Recipe(
-        52, [Apertium(of="sl", convert=serbian_to_cyrillic),
+        52,
+        [Apertium(of="sl", convert=serbian_to_cyrillic),
          Hunspell("hunspell-sr", "sr_RS")],
         "Apertium hbs-* transliterated to Cyrillic first, with " + _SERBIAN_NOTE +
         "; Hunspell sr_RS (untagged) fills unknown forms.",
         finish=serbian_lemmas),
     "mk": Recipe(
-        21, [Apertium(keep=macedonian_reading)],
+        21,
+        [Apertium(keep=macedonian_reading)],
         "Union of the Macedonian Apertium analysers only (about 8 k lemmas); "
         "forms that mix Latin look-alike letters into Cyrillic and the "
         "artificial lemma 'clitic' are dropped. No other open Macedonian "
         "lemma source exists in Debian or npm."),
     "al": Recipe(
-        4, [Hunspell("myspell-sq", "sq_AL", fallback=False, score=headword_first)],
+        4,
+        [Hunspell("myspell-sq", "sq_AL", fallback=False, score=headword_first)],
         "Hunspell sq_AL expansion only, untagged: regular verbs are right; "
         "many definite noun forms are their own headwords (burri, libri), and "
         "derived verbs keep the base's lemma. No irregular-form source."),
     "fi": Recipe(
-        7, [Tagged("voikko", "voikko", finnish.readings, apt=finnish.APT)],
+        7,
+        [Tagged("voikko", "voikko", finnish.readings, apt=finnish.APT,
+                cache=(finnish.is_cached, finnish.cache))],
         finnish.NOTE),
     "gr": Recipe(
-        8, [Named("greek pairing", None, greek.readings, apt=greek.APT)],
+        8,
+        [Named("greek pairing", None, greek.readings, apt=greek.APT)],
         greek.NOTE),
 }
 

@@ -119,6 +119,38 @@ class Build(unittest.TestCase):
         self.assertEqual([("him", "he", 3), ("houses", "house", 2)],
                          [(f, l, s) for f, l, _, s in built.readings])
 
+class Expansions(unittest.TestCase):
+    def test_only_what_is_not_cached_each_once_analysers_biggest_first(self):
+        calls = []
+
+        def fill():
+            calls.append("fill")
+
+        slow = recipes.Tagged("slow", "wordnet", None, cache=(lambda: False, fill))
+        done = recipes.Tagged("done", "wordnet", None, cache=(lambda: True, fill))
+        self.assertEqual([("slow", fill, ())], slow.caches("xx"))
+        self.assertEqual([], done.caches("xx"))
+        sizes = {"/a/small.automorf.bin": 10, "/a/big.automorf.bin": 99}
+        recipe = recipes.Recipe(1, [recipes.Apertium(), slow, recipes.Hunspell("h", "xx_XX")],
+                                "note")
+        with mock.patch.dict(recipes.RECIPES, {"xx": recipe, "yy": recipe}), \
+                mock.patch.dict(recipes.APERTIUM, {"xx": ([], ["small", "big"]),
+                                                   "yy": ([], ["small", "big"])}), \
+                mock.patch.object(recipes.apertium, "find_analyser",
+                                  lambda name: f"/a/{name}.automorf.bin"), \
+                mock.patch.object(recipes.apertium, "is_cached", lambda path: False), \
+                mock.patch.object(recipes.hunspell, "is_cached", lambda dic: True), \
+                mock.patch.object(recipes.os.path, "getsize", sizes.get):
+            tasks = recipes.expansions_for(["xx", "yy"])
+        self.assertEqual(["slow", "big", "small"], [t[0] for t in tasks])
+        self.assertEqual([], calls)
+
+    def test_the_slow_sources_are_expanded_ahead(self):
+        # the listing of az and the Finnish analyses take a minute each
+        for code in ("ru", "fi"):
+            self.assertTrue(any(getattr(spec, "cache", None) for spec in
+                                recipes.RECIPES[code].layers), code)
+
 
 if __name__ == "__main__":
     unittest.main()
