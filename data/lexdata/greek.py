@@ -100,5 +100,6 @@ def readings():
     lemmas = [w for w in headwords if " " not in w]
     with open(DIC, "rb") as f:
         forms = hunspell.dic_words(f.read().decode("iso8859-7", errors="replace"))
-    lemmas = [l for l in set(lemmas)]
+    # in a fixed order: the order of a form's readings follows it
+    lemmas = sorted(set(lemmas))
     return pair(forms, lemmas), [hunspell.source("hunspell-el")] + dsrc
