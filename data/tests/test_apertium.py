@@ -61,6 +61,20 @@ class Expansion(unittest.TestCase):
             apertium.MAX_PATHS = old
         self.assertNotIn(("went", "go<vblex><past>"), pairs)
 
+    def test_paths_through_unwanted_input_are_not_walked(self):
+        no_digits = lambda symbol: not symbol.isdigit()
+        pairs = sorted(apertium.expand_att(DUMP, keep_input=no_digits))
+        self.assertNotIn(("1", "1<num>"), pairs)
+        self.assertEqual(3, len(pairs))
+        # sections are skipped by their path count before any is left out
+        old = apertium.MAX_PATHS
+        apertium.MAX_PATHS = 1
+        try:
+            pairs = list(apertium.expand_att(DUMP, keep_input=lambda symbol: symbol != "w"))
+        finally:
+            apertium.MAX_PATHS = old
+        self.assertNotIn(("took care", "take<vblex><past># care"), pairs)
+
     def test_paths_with_two_joins_are_not_walked(self):
         dump = "\n".join([
             "0\t1\td\td\t0.000000\t",

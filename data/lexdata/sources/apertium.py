@@ -34,6 +34,8 @@ def find_analyser(name):
 
 
 _PLAIN = re.compile(r"(?:[^\W\d_]|['-])(?:[^\W\d_]|[ \-'\u2019\u00b7])*")
+# every character plain_word allows anywhere
+_PLAIN_CHARACTER = re.compile(r"(?:[^\W\d_]|[ \-'\u2019\u00b7])*")
 
 
 def plain_word(text):
@@ -43,6 +45,13 @@ def plain_word(text):
     addresses, e-mail patterns) and abbreviations with full stops.
     """
     return _PLAIN.fullmatch(text) is not None
+
+
+def may_be_in_plain_word(symbol):
+    """False for an analyser's input symbol that no plain word contains:
+    the paths through it are not walked (the number and punctuation
+    patterns are most of some analysers' paths)."""
+    return _PLAIN_CHARACTER.fullmatch(symbol) is not None
 
 
 def odd_case(text):
@@ -81,7 +90,7 @@ def keep(form, analysis):
 def rows_of_dump(att_text):
     """Distinct (form, lemma, 'tag tag ...') rows of an lt-print dump."""
     rows, seen = [], set()
-    for form, analysis in expand_att(att_text, max_joins=1):
+    for form, analysis in expand_att(att_text, max_joins=1, keep_input=may_be_in_plain_word):
         r = keep(form, analysis)
         if r is None:
             continue

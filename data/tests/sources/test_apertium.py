@@ -1,6 +1,6 @@
 import unittest
 
-from lexdata.sources.apertium import keep, rows_of_dump
+from lexdata.sources.apertium import keep, may_be_in_plain_word, plain_word, rows_of_dump
 
 # An lt-print dump (AT&T text) with a number pattern, a word with two
 # analyses, a repeated path and an analysis with two clitics.
@@ -56,6 +56,14 @@ class Filter(unittest.TestCase):
         self.assertIsNone(keep("най", "най<pref><sup>"))
         self.assertIsNone(keep("hus", "hus<n><nt><sg><cmp>"))
 
+
+    def test_symbols_no_plain_word_contains(self):
+        for symbol in ("a", "ß", "·", "’", "'", "-", " ", "", "ŀ"):
+            self.assertTrue(may_be_in_plain_word(symbol), symbol)
+        for symbol in ("1", ".", "_", "@", "<ANY_CHAR>", "a1"):
+            self.assertFalse(may_be_in_plain_word(symbol), symbol)
+            # a word with it is no plain word wherever it stands
+            self.assertFalse(plain_word("ab" + symbol + "c"), symbol)
 
     def test_rows_of_a_dump(self):
         # numbers left out, each (form, lemma, tags) once, in path order
