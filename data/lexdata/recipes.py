@@ -148,8 +148,9 @@ class Tagged:
     """A source's tagged readings, mapped by its tag map (also the name its
     unmapped tags are counted under).  read() gives (rows, sources);
     prepare(rows) turns the rows into (form, lemma, tokens[, score]).
-    cache: for a source whose reading takes long, (is_cached, fill), two
-    functions of no arguments (fill: for a worker of the pool)."""
+    cache: for a source whose reading takes long, (is_cached, fill, args):
+    is_cached() says whether it is cached, fill(*args) fills the cache in a
+    worker of the pool."""
 
     def __init__(self, name, tagset, read, apt=(), npm=None, prepare=None,
                  fallback=False, cache=None):
@@ -167,7 +168,7 @@ class Tagged:
         """(label, function, arguments) of the expansions not cached yet."""
         if self.cache is None or self.cache[0]():
             return []
-        return [(self.name, self.cache[1], ())]
+        return [(self.name, self.cache[1], self.cache[2])]
 
     def build(self, code, stats, pool):
         rows, srcs = self.read()
@@ -354,7 +355,9 @@ RECIPES = {
         [Apertium(),
          Tagged("hunspell pt_PT", "hunspell-pt",
                 lambda: hunspell.readings("hunspell-pt-pt", "pt_PT"),
-                apt=["hunspell-pt-pt"], prepare=portuguese_rows, fallback=True)],
+                apt=["hunspell-pt-pt"], prepare=portuguese_rows, fallback=True,
+                cache=(lambda: hunspell.is_cached("pt_PT"), hunspell.cache,
+                       ("hunspell-pt-pt", "pt_PT")))],
         "Union of the Portuguese Apertium analysers; Hunspell pt_PT (with its "
         "[CAT=..] fields) fills unknown forms."),
     "it": Recipe(
@@ -384,7 +387,7 @@ RECIPES = {
         78,
         [Tagged("opencorpora", "opencorpora", opencorpora.readings,
                 npm=opencorpora.NPM, prepare=russian_rows,
-                cache=(opencorpora.is_cached, opencorpora.cache)),
+                cache=(opencorpora.is_cached, opencorpora.cache, ())),
          Apertium(convert=lambda s: s.replace("ё", "е"), fallback=True)],
         "OpenCorpora (npm az) first, parses in the package's probability "
         "order; the Russian Apertium analysers add missing forms. ё is "
@@ -421,7 +424,7 @@ RECIPES = {
     "fi": Recipe(
         7,
         [Tagged("voikko", "voikko", finnish.readings, apt=finnish.APT,
-                cache=(finnish.is_cached, finnish.cache))],
+                cache=(finnish.is_cached, finnish.cache, ()))],
         finnish.NOTE),
     "gr": Recipe(
         8,
@@ -459,16 +462,18 @@ def analysers_for(code):
 
 def expansions_for(codes):
     """(label, function, arguments) of the expansions the recipes of codes
-    read that are not cached yet, each once: the long ones that are not
-    analysers first, then the analysers, biggest file first."""
+    read that are not cached yet, each once, the longest first: the
+    listings and analyses of whole dictionaries (a few minutes each), then
+    the Hunspell dictionaries and the analysers, biggest file first."""
     tasks = []
     for code in codes:
         for spec in RECIPES[code].layers:
             tasks += [t for t in spec.caches(code) if t not in tasks]
-    others = [t for t in tasks if t[1] is not apertium.cache_analyser]
-    analysers = sorted((t for t in tasks if t[1] is apertium.cache_analyser),
-                       key=lambda t: -os.path.getsize(t[2][0]))
-    return others + analysers
+    kinds = {apertium.cache_analyser: lambda args: os.path.getsize(args[0]),
+             hunspell.cache: lambda args: os.path.getsize(hunspell.find(args[1])[1])}
+    others = [t for t in tasks if t[1] not in kinds]
+    files = sorted((t for t in tasks if t[1] in kinds), key=lambda t: -kinds[t[1]](t[2]))
+    return others + files
 
 
 def longest_first(codes):

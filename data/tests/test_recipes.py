@@ -126,8 +126,8 @@ class Expansions(unittest.TestCase):
         def fill():
             calls.append("fill")
 
-        slow = recipes.Tagged("slow", "wordnet", None, cache=(lambda: False, fill))
-        done = recipes.Tagged("done", "wordnet", None, cache=(lambda: True, fill))
+        slow = recipes.Tagged("slow", "wordnet", None, cache=(lambda: False, fill, ()))
+        done = recipes.Tagged("done", "wordnet", None, cache=(lambda: True, fill, ()))
         self.assertEqual([("slow", fill, ())], slow.caches("xx"))
         self.assertEqual([], done.caches("xx"))
         sizes = {"/a/small.automorf.bin": 10, "/a/big.automorf.bin": 99}
