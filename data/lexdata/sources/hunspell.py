@@ -3,11 +3,11 @@ expanded into full forms with the stem (or its ``st:`` field) as lemma.
 
 Where from: the Debian packages hunspell-<lang> and myspell-<lang>
 (/usr/share/hunspell, /usr/share/myspell).  Version: the Debian package
-version; an expansion is cached under the stamp of its .aff and .dic
-files.  Licence: the package's Debian copyright file; for packages that
-bundle the dictionaries of several languages, the stanza of the bundled
-dictionary used (BUNDLED); two copyright files state theirs only in prose
-(LICENCES).
+version; an expansion is cached under the stamp of its .aff and .dic files
+and EXPANSION_VERSION.  Licence: the package's Debian copyright file; for
+packages that bundle the dictionaries of several languages, the stanza of
+the bundled dictionary used (BUNDLED); two copyright files state theirs
+only in prose (LICENCES).
 """
 
 import os
@@ -51,8 +51,12 @@ def find(dic_name):
     return None
 
 
+# bump when the expansion changes: cached expansions are keyed by it
+EXPANSION_VERSION = 2
+
+
 def _cache_name(dic_name, aff, dic):
-    return f"hunspell-{dic_name}-{file_stamp(aff, dic)}"
+    return f"hunspell-{dic_name}-e{EXPANSION_VERSION}-{file_stamp(aff, dic)}"
 
 
 def is_cached(dic_name):
