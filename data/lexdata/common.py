@@ -1,42 +1,10 @@
-"""Shared pieces of the lexicon build: code pages, keys, caching, packages."""
+"""Shared pieces of the lexicon build: paths, the library's keys, logging."""
 
-import gzip
-import hashlib
 import os
-import shutil
-import subprocess
 import sys
 
 DATA_DIR = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 REPO_DIR = os.path.dirname(DATA_DIR)
-
-# code -> (language, code page)
-LANGUAGES = {
-    "de": ("German", "cp1252"), "d4": ("German", "cp1252"),
-    "en": ("English", "cp1252"), "e4": ("English", "cp1252"),
-    "fr": ("French", "cp1252"), "f4": ("French", "cp1252"),
-    "es": ("Spanish", "cp1252"), "s4": ("Spanish", "cp1252"),
-    "it": ("Italian", "cp1252"), "i4": ("Italian", "cp1252"),
-    "po": ("Portuguese", "cp1252"),
-    "ru": ("Russian", "cp1251"), "r4": ("Russian", "cp1251"),
-    "sk": ("Serbian (Cyrillic)", "cp1251"),
-    "sl": ("Serbian (Latin)", "cp1250"),
-    "mk": ("Macedonian", "cp1251"),
-    "sv": ("Swedish", "cp1252"), "da": ("Danish", "cp1252"),
-    "du": ("Dutch", "cp1252"), "fi": ("Finnish", "cp1252"),
-    "ca": ("Catalan", "cp1252"), "al": ("Albanian", "cp1252"),
-    "gr": ("Greek", "cp1253"),
-}
-# second editions share the lexicon of their first edition
-SECOND_EDITIONS = {"d4": "de", "e4": "en", "f4": "fr", "s4": "es",
-                   "i4": "it", "r4": "ru"}
-ALL_CODES = ["de", "es", "fr", "en", "ru", "sv", "it", "po", "sk", "sl", "al",
-             "mk", "d4", "e4", "f4", "s4", "da", "du", "fi", "gr", "r4", "i4",
-             "ca"]
-
-
-def codepage(code):
-    return LANGUAGES[code][1]
 
 
 def encodable(text, cp):
@@ -80,118 +48,5 @@ def key_bytes(code, raw):
     return raw.translate(GREEK_FOLD if code == "gr" else DEFAULT_FOLD)
 
 
-# ---- cache and packages ----
-
-def cache_dir(*parts):
-    base = os.environ.get("LEXICON_CACHE") or os.path.join(
-        os.environ.get("XDG_CACHE_HOME") or os.path.expanduser("~/.cache"),
-        "lemmatizer-data")
-    path = os.path.join(base, *parts)
-    os.makedirs(path, exist_ok=True)
-    return path
-
-
-def file_stamp(*paths):
-    """A short digest of the paths' sizes and times, to key cached results."""
-    h = hashlib.sha1()
-    for p in paths:
-        st = os.stat(p)
-        h.update(f"{p}\0{st.st_size}\0{int(st.st_mtime)}\0".encode())
-    return h.hexdigest()[:16]
-
-
-def read_cached_rows(name):
-    path = os.path.join(cache_dir("expanded"), name + ".tsv.gz")
-    if not os.path.exists(path):
-        return None
-    with gzip.open(path, "rt", encoding="utf-8") as f:
-        return [line.rstrip("\n").split("\t") for line in f]
-
-
-def write_cached_rows(name, rows):
-    path = os.path.join(cache_dir("expanded"), name + ".tsv.gz")
-    tmp = path + ".tmp"
-    with gzip.open(tmp, "wt", encoding="utf-8", compresslevel=3) as f:
-        for r in rows:
-            f.write("\t".join(r) + "\n")
-    os.replace(tmp, path)
-
-
 def log(*args):
     print(*args, file=sys.stderr, flush=True)
-
-
-def dpkg_version(pkg):
-    r = subprocess.run(["dpkg-query", "-W", "-f=${Status}\t${Version}", pkg],
-                       capture_output=True, text=True)
-    if r.returncode != 0 or "install ok installed" not in r.stdout:
-        return None
-    return r.stdout.split("\t")[1]
-
-
-_apt_updated = False
-
-
-def ensure_apt(pkgs):
-    """Install the Debian packages that are missing (idempotent)."""
-    global _apt_updated
-    missing = [p for p in pkgs if dpkg_version(p) is None]
-    if not missing:
-        return
-    if os.geteuid() != 0:
-        raise SystemExit("missing packages (run as root or install): "
-                         + " ".join(missing))
-    env = dict(os.environ, DEBIAN_FRONTEND="noninteractive")
-    if not _apt_updated:
-        subprocess.run(["apt-get", "update", "-q"], check=True, env=env,
-                       stdout=subprocess.DEVNULL)
-        _apt_updated = True
-    log("apt-get install", " ".join(missing))
-    subprocess.run(["apt-get", "install", "-y", "-q", "--no-install-recommends"]
-                   + missing, check=True, env=env, stdout=subprocess.DEVNULL)
-
-
-NPM_PACKAGES = {}  # filled by importers: name -> version range
-
-
-def npm_dir():
-    return cache_dir("npm")
-
-
-def ensure_npm(pkgs):
-    """Install npm packages (pinned versions) into the cache (idempotent)."""
-    root = npm_dir()
-    missing = [p for p, v in pkgs.items()
-               if not os.path.exists(os.path.join(root, "node_modules", p,
-                                                  "package.json"))
-               or npm_version(p) != v]
-    if not missing:
-        return
-    if not os.path.exists(os.path.join(root, "package.json")):
-        with open(os.path.join(root, "package.json"), "w") as f:
-            f.write('{"name": "lexicon-cache", "version": "1.0.0", "private": true}\n')
-    if shutil.which("npm") is None:
-        raise SystemExit("npm is needed for: " + " ".join(missing))
-    log("npm install", " ".join(missing))
-    subprocess.run(["npm", "install", "--no-audit", "--no-fund", "--silent"]
-                   + [f"{p}@{pkgs[p]}" for p in missing], cwd=root, check=True,
-                   stdout=subprocess.DEVNULL)
-
-
-def npm_path(pkg, *parts):
-    return os.path.join(npm_dir(), "node_modules", pkg, *parts)
-
-
-def npm_version(pkg):
-    import json
-    try:
-        with open(npm_path(pkg, "package.json")) as f:
-            return json.load(f).get("version")
-    except OSError:
-        return None
-
-
-def npm_license(pkg):
-    import json
-    with open(npm_path(pkg, "package.json")) as f:
-        return json.load(f).get("license", "?")

@@ -8,12 +8,14 @@ headword with the common case and person endings.  Only what voikko accepts
 is kept, with voikko's own base form, so a wrong candidate costs nothing.
 """
 
-import glob
 import gettext
+import glob
+import os
 import re
 
-from . import sources as S
-from .common import cache_dir, file_stamp, read_cached_rows, write_cached_rows, ensure_apt
+from .sources import freedict, voikko
+from .sources.shared import (cached_rows_path, deb_source, ensure_apt, file_stamp,
+                             read_cached_rows, write_cached_rows)
 
 NOTE = ("Readings are voikko's analyses of gathered word types (freedict "
         "fin-eng headwords, Finnish translation catalogues, and candidate "
@@ -21,7 +23,9 @@ NOTE = ("Readings are voikko's analyses of gathered word types (freedict "
         "voikko accepts them). Forms with consonant gradation or stem change "
         "that no candidate reaches are missing; compounds only where listed.")
 
-INDEX = "/usr/share/dictd/freedict-fin-eng.index"
+DICTIONARY = "fin-eng"
+INDEX = freedict.index_path(DICTIONARY)
+APT = [freedict.package(DICTIONARY)] + voikko.APT
 
 # endings tried on a headword and on the headword without its last letter
 ENDINGS = [
@@ -36,14 +40,9 @@ ENDINGS = [
 
 
 def headwords():
-    words = []
-    with open(INDEX, encoding="utf-8") as f:
-        for line in f:
-            w = line.split("\t", 1)[0]
-            if w.startswith("00database") or not re.fullmatch(r"[a-zåäöšž-]+", w):
-                continue
-            words.append(w)
-    return words
+    """The dictionary's one-word lower-case headwords."""
+    words, _ = freedict.read_headwords(DICTIONARY)
+    return [w for w in words if re.fullmatch(r"[a-zåäöšž-]+", w)]
 
 
 def catalogue_words():
@@ -60,10 +59,24 @@ def catalogue_words():
     return words
 
 
+def _cache_name():
+    return "voikko-fi-" + file_stamp(INDEX, __file__)
+
+
+def is_cached():
+    return os.path.exists(INDEX) and os.path.exists(cached_rows_path(_cache_name()))
+
+
+def cache():
+    """Analyse the word types into the cache (for a worker: returns nothing)."""
+    if not is_cached():
+        readings()
+
+
 def readings():
-    ensure_apt(["dict-freedict-fin-eng", "voikko-fi", "python3-libvoikko"])
+    ensure_apt(APT)
     heads = headwords()
-    name = "voikko-fi-" + file_stamp(INDEX, __file__)
+    name = _cache_name()
     rows = read_cached_rows(name)
     if rows is None:
         cands = set(heads) | catalogue_words()
@@ -71,7 +84,7 @@ def readings():
             for base in (w, w[:-1]):
                 for e in ENDINGS:
                     cands.add(base + e)
-        rows, _ = S.voikko_readings(sorted(cands))
+        rows, _ = voikko.readings(sorted(cands))
         write_cached_rows(name, rows)
     out = [(f, l, t.split()) for f, l, t in rows]
-    return out, [S.deb_source("voikko-fi"), S.deb_source("dict-freedict-fin-eng")]
+    return out, [deb_source("voikko-fi"), deb_source(freedict.package(DICTIONARY))]

@@ -11,8 +11,8 @@ accents.  Every headword that the form list has is also its own reading.
 
 import unicodedata
 
-from . import sources as S
-from .common import ensure_apt
+from .sources import freedict, hunspell
+from .sources.shared import ensure_apt
 
 NOTE = ("Pairs hunspell-el full forms with freedict ell-eng headwords by "
         "regular inflection classes (nouns in -ος/-ας/-ης/-α/-η/-ο/-ι/-μα, "
@@ -22,8 +22,9 @@ NOTE = ("Pairs hunspell-el full forms with freedict ell-eng headwords by "
         "nominal readings carry no gender, and noun and adjective readings "
         "are not told apart.")
 
-INDEX = "/usr/share/dictd/freedict-ell-eng.index"
+DICTIONARY = "ell-eng"
 DIC = "/usr/share/hunspell/el_GR.dic"
+APT = ["hunspell-el", freedict.package(DICTIONARY)]
 
 # (form ending, lemma ending, tag), written without accents
 CLASSES = [
@@ -94,16 +95,11 @@ def pair(forms, lemmas):
 
 
 def readings():
-    ensure_apt(["hunspell-el", "dict-freedict-ell-eng"])
-    lemmas = []
-    with open(INDEX, encoding="utf-8") as f:
-        for line in f:
-            w = line.split("\t", 1)[0]
-            if w and not w.startswith("00database") and " " not in w:
-                lemmas.append(w)
+    ensure_apt(APT)
+    headwords, dsrc = freedict.read_headwords(DICTIONARY)
+    lemmas = [w for w in headwords if " " not in w]
     with open(DIC, "rb") as f:
-        raw = f.read().decode("iso8859-7", errors="replace").split("\n")
-    forms = [w.split("/")[0].strip() for w in raw[1:] if w.strip()]
-    lemmas = [l for l in set(lemmas)]
-    return pair(forms, lemmas), [S.deb_source("hunspell-el"),
-                                 S.deb_source("dict-freedict-ell-eng")]
+        forms = hunspell.dic_words(f.read().decode("iso8859-7", errors="replace"))
+    # in a fixed order: the order of a form's readings follows it
+    lemmas = sorted(set(lemmas))
+    return pair(forms, lemmas), [hunspell.source("hunspell-el")] + dsrc

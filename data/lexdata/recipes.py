@@ -1,14 +1,21 @@
-"""One recipe per language: its sources, their precedence, their tag maps.
+"""The recipe of each language: its sources, their precedence, their tag maps.
 
-A recipe returns (layers, sources, notes).  Layers come in precedence order;
-a fallback layer (an affix expansion) only fills forms the layers before it
-do not know, so that a source which knows irregular forms wins over an
-expansion that lists them as their own lemmas.
+RECIPES is a table: per first-edition code, the layers in precedence order
+(each names its source, its tag map and the packages it installs) and the
+note the report gives.  A fallback layer (an affix expansion) only fills
+forms the layers before it do not know, so that a source which knows
+irregular forms wins over an expansion that lists them as their own lemmas.
+The functions below the table are the few steps a language needs of its
+own (pronoun lemmas, Russian ordinals, Serbian spelling, ...).
 """
 
-from . import sources as S
+import os
+
+from . import finnish, greek
 from .merge import Layer
 from .script import ekavian_lemma, is_cyrillic_word, serbian_to_cyrillic
+from .sources import (apertium, ding, german_determiners, german_pos_dict, hunspell,
+                      lefff, morph_it, opencorpora, wordnet)
 from .tagmap import DROP, TagMap
 
 # Apertium: packages and the analysers of each language (source side first).
@@ -45,40 +52,6 @@ APERTIUM = {
            ["hbs-eng", "hbs-mkd", "hbs-slv"]),
     "ru": (["apertium-bel-rus", "apertium-rus-ukr"], ["rus-bel", "rus-ukr"]),
 }
-
-# packages each recipe needs besides its Apertium pairs: (apt, npm)
-EXTRA_PACKAGES = {
-    "en": (["wordnet-base", "hunspell-en-us"], {}),
-    "de": (["hunspell-de-de", "trans-de-en"], {**S.GERMAN, **S.GERMAN_DETERMINERS}),
-    "fr": ([], S.LEFFF),
-    "es": (["hunspell-es"], {}),
-    "po": (["hunspell-pt-pt"], {}),
-    "it": (["hunspell-it"], S.ITALIAN),
-    "da": (["hunspell-da"], {}),
-    "du": (["hunspell-nl"], {}),
-    "ru": ([], S.AZ),
-    "sl": (["hunspell-sr"], {}),
-    "sk": (["hunspell-sr"], {}),
-    "al": (["myspell-sq"], {}),
-    "fi": (["voikko-fi", "python3-libvoikko", "dict-freedict-fin-eng"], {}),
-    "gr": (["hunspell-el", "dict-freedict-ell-eng"], {}),
-}
-# sk reads the Serbian analysers of sl and transliterates them
-APERTIUM_OF = {"sk": "sl"}
-
-
-def packages_for(code):
-    """(apt packages, npm packages) that the recipe of a code installs."""
-    apt, npm = EXTRA_PACKAGES.get(code, ([], {}))
-    ap = APERTIUM.get(APERTIUM_OF.get(code, code))
-    if ap:
-        apt = ["lttoolbox-dev"] + ap[0] + apt
-    return list(apt), dict(npm)
-
-
-def analysers_for(code):
-    ap = APERTIUM.get(APERTIUM_OF.get(code, code))
-    return ap[1] if ap else []
 
 
 _maps = {}
@@ -129,37 +102,126 @@ def without_broken_pronoun_lemmas(rows):
     return [r for r in rows if "prpers" not in r[1] or r[1] == "prpers"]
 
 
-def apertium_layer(code, stats, pool, convert=None, name=None, pronoun_lemma=None):
-    """The union of a language's analysers as one layer.
+# ---------------------------------------------------------------- layer kinds
+
+class Apertium:
+    """The union of a language's Apertium analysers (APERTIUM[of]), mapped
+    by the apertium tag map.
 
     The analysers give personal pronouns the artificial lemma "prpers";
     pronoun_lemma(form, tags) names the real one (None drops the reading),
     and without a rule of the language's own a pronoun form is its own lemma.
+    convert rewrites forms and lemmas after mapping (None drops the reading);
+    keep(reading) filters the mapped readings.
     """
-    pkgs, analysers = APERTIUM[code]
-    rows, srcs = S.apertium_readings(pkgs, analysers, pool)
-    rule = pronoun_lemma or (lambda form, tags: form)
-    rows = [(f, rule(f, t) if l == "prpers" else l, t, n)
-            for f, l, t, n in without_broken_pronoun_lemmas(rows)]
-    return Layer(name or "apertium", mapped([r for r in rows if r[1] is not None],
-                                            tagmap("apertium"),
-                                            code, stats, "apertium", convert)), srcs
+
+    def __init__(self, of=None, convert=None, pronoun_lemma=None, keep=None,
+                 fallback=False):
+        self.of, self.convert, self.pronoun_lemma = of, convert, pronoun_lemma
+        self.keep, self.fallback = keep, fallback
+
+    def analysers(self, code):
+        return APERTIUM[self.of or code][1]
+
+    def packages(self, code):
+        return apertium.TOOLS + APERTIUM[self.of or code][0], {}
+
+    def caches(self, code):
+        paths = [apertium.find_analyser(a) for a in self.analysers(code)]
+        return [(expansion_label(p), apertium.cache_analyser, (p,))
+                for p in paths if p and not apertium.is_cached(p)]
+
+    def build(self, code, stats, pool):
+        pkgs, analysers = APERTIUM[self.of or code]
+        rows, srcs = apertium.readings(pkgs, analysers, pool)
+        rule = self.pronoun_lemma or (lambda form, tags: form)
+        rows = [(f, rule(f, t) if l == "prpers" else l, t, n)
+                for f, l, t, n in without_broken_pronoun_lemmas(rows)]
+        readings = mapped([r for r in rows if r[1] is not None], tagmap("apertium"),
+                          code, stats, "apertium", self.convert)
+        if self.keep:
+            readings = [r for r in readings if self.keep(r)]
+        return Layer("apertium", readings, fallback=self.fallback), srcs
 
 
-def untagged(rows):
-    return [(f, l, "ANYC", 0) for f, l, *_ in rows]
+class Tagged:
+    """A source's tagged readings, mapped by its tag map (also the name its
+    unmapped tags are counted under).  read() gives (rows, sources);
+    prepare(rows) turns the rows into (form, lemma, tokens[, score]).
+    cache: for a source whose reading takes long, (is_cached, fill, args):
+    is_cached() says whether it is cached, fill(*args) fills the cache in a
+    worker of the pool."""
+
+    def __init__(self, name, tagset, read, apt=(), npm=None, prepare=None,
+                 fallback=False, cache=None):
+        self.name, self.tagset, self.read = name, tagset, read
+        self.apt, self.npm = list(apt), dict(npm or {})
+        self.prepare, self.fallback, self.cache = prepare, fallback, cache
+
+    def analysers(self, code):
+        return []
+
+    def packages(self, code):
+        return self.apt, self.npm
+
+    def caches(self, code):
+        """(label, function, arguments) of the expansions not cached yet."""
+        if self.cache is None or self.cache[0]():
+            return []
+        return [(self.name, self.cache[1], self.cache[2])]
+
+    def build(self, code, stats, pool):
+        rows, srcs = self.read()
+        if self.prepare:
+            rows = self.prepare(rows)
+        return Layer(self.name, mapped(rows, tagmap(self.tagset), code, stats, self.tagset),
+                     fallback=self.fallback), srcs
 
 
-def hunspell_layer(pkg, dic, convert=None):
-    rows, src = S.hunspell_readings(pkg, dic)
-    out = untagged(rows)
-    if convert:
-        out = [(convert(f), convert(l), t, s) for f, l, t, s in out]
-        out = [r for r in out if r[0] and r[1]]
-    return Layer("hunspell " + dic, out, fallback=True), src
+class Hunspell(Tagged):
+    """An affix expansion without tags (ANYC), by default a fallback;
+    score(form, lemma) ranks a form's readings."""
+
+    def __init__(self, package, dic, fallback=True, score=None):
+        super().__init__("hunspell " + dic, None, lambda: hunspell.readings(package, dic),
+                         apt=[package], fallback=fallback)
+        self.package, self.dic = package, dic
+        self.score = score or (lambda form, lemma: 0)
+
+    def caches(self, code):
+        if hunspell.is_cached(self.dic):
+            return []
+        return [(self.name, hunspell.cache, (self.package, self.dic))]
+
+    def build(self, code, stats, pool):
+        rows, srcs = self.read()
+        return Layer(self.name, [(f, l, "ANYC", self.score(f, l)) for f, l, *_ in rows],
+                     fallback=self.fallback), srcs
 
 
-# ---------------------------------------------------------------- recipes
+class Named(Tagged):
+    """Readings that a language module builds with tag names already."""
+
+    def build(self, code, stats, pool):
+        rows, srcs = self.read()
+        return Layer(self.name, rows, fallback=self.fallback), srcs
+
+
+class Recipe:
+    """layers: in precedence order; finish(layers) is a step across layers;
+    seconds: roughly how long the build takes with its sources expanded
+    (the longest are started first, so that the workers end together)."""
+
+    def __init__(self, seconds, layers, note, finish=None):
+        self.seconds, self.layers, self.note, self.finish = seconds, layers, note, finish
+
+
+def expansion_label(path):
+    """An analyser's name ("spa-cat") from its file's path."""
+    return os.path.basename(path).replace(".automorf.bin", "")
+
+
+# ---------------------------------------------------------------- the steps of some languages
 
 def english_pronoun_lemma(tags):
     """Subject form for the person, number and gender of a pronoun."""
@@ -175,123 +237,11 @@ def english_pronoun_lemma(tags):
     return None
 
 
-def recipe_en(stats, pool):
-    # the lemma of an English personal pronoun is its subject form
-    ap, srcs = apertium_layer("en", stats, pool,
-                              pronoun_lemma=lambda form, tags: english_pronoun_lemma(tags))
-    exc, wsrc = S.wordnet_exceptions()
-    wn = Layer("wordnet exceptions", mapped(exc, tagmap("wordnet"), "en", stats,
-                                            "wordnet"))
-    hs, hsrc = hunspell_layer("hunspell-en-us", "en_US")
-    return [ap, wn, hs], srcs + [wsrc, hsrc], [
-        "Apertium first (tagged); WordNet's exception lists for irregular forms "
-        "the analysers lack; Hunspell en_US fills the rest (untagged, ANYC)."]
-
-
-def recipe_de(stats, pool):
-    drows, dsrc = S.german_determiner_readings()
-    det = Layer("german-determiners", mapped(drows, tagmap("german-npm"), "de",
-                                             stats, "german-npm"))
-    rows, srcs = S.german_readings()
-    npm = Layer("german-pos-dict", mapped(rows, tagmap("german-npm"), "de", stats,
-                                          "german-npm"))
-    words, wsrc = S.ding_readings()
-    ding = Layer("ding", mapped(words, tagmap("ding"), "de", stats, "ding"))
-    hs, hsrc = hunspell_layer("hunspell-de-de", "de_DE")
-    return [det, npm, ding, hs], [dsrc] + srcs + [wsrc, hsrc], [
-        "Determiner paradigms (german-determiners) first, then the "
-        "npm paradigm tables (irregular verbs and nouns right); the "
-        "uninflected headwords of the Ding German-English dictionary "
-        "(prepositions, conjunctions, adverbs, pronouns, as their own "
-        "lemma) keep Hunspell's affix classes from giving them a wrong "
-        "stem (seit from sei, etwas from etwa); Hunspell de_DE (igerman98) "
-        "adds coverage, untagged. No comparatives or superlatives, and no "
-        "personal pronoun paradigms, in any of them."]
-
-
-def recipe_fr(stats, pool):
-    rows, lsrc = S.lefff_readings()
-    lf = Layer("lefff", mapped(rows, tagmap("lefff"), "fr", stats, "lefff"))
-    ap, srcs = apertium_layer("fr", stats, pool)
-    ap.fallback = True
-    return [lf, ap], [lsrc] + srcs, [
-        "Lefff first; the French Apertium analysers add forms Lefff lacks. "
-        "Lefff writes the ligature oe as two letters (yeux -> oeil)."]
-
-
-def _apertium_then_hunspell(code, pkg, dic, stats, pool, note):
-    ap, srcs = apertium_layer(code, stats, pool)
-    layers = [ap]
-    if pkg:
-        hs, hsrc = hunspell_layer(pkg, dic)
-        layers.append(hs)
-        srcs = srcs + [hsrc]
-    return layers, srcs, [note]
-
-
-def recipe_es(stats, pool):
-    return _apertium_then_hunspell(
-        "es", "hunspell-es", "es_ES", stats, pool,
-        "Union of the Spanish Apertium analysers (readings ranked by how many "
-        "analysers have them); Hunspell es_ES fills unknown forms, untagged.")
-
-
-def recipe_ca(stats, pool):
-    return _apertium_then_hunspell(
-        "ca", None, None, stats, pool,
-        "Union of the Catalan Apertium analysers. hunspell-ca is left out: its "
-        "9.5 M pairs are mostly verb+enclitic forms with poor lemmas.")
-
-
-def recipe_po(stats, pool):
-    ap, srcs = apertium_layer("po", stats, pool)
-    rows, hsrc = S.hunspell_readings("hunspell-pt-pt", "pt_PT")
-    hm = tagmap("hunspell-pt")
-    hrows = [(f, l, S.pt_hunspell_tokens(m)) for f, l, m in rows]
-    hs = Layer("hunspell pt_PT", mapped(hrows, hm, "po", stats, "hunspell-pt"),
-               fallback=True)
-    return [ap, hs], srcs + [hsrc], [
-        "Union of the Portuguese Apertium analysers; Hunspell pt_PT (with its "
-        "[CAT=..] fields) fills unknown forms."]
-
-
-def recipe_it(stats, pool):
-    ap, srcs = apertium_layer("it", stats, pool)
-    rows, msrcs = S.italian_readings()
-    mi = Layer("morph-it", mapped(rows, tagmap("morph-it"), "it", stats, "morph-it"))
-    hs, hsrc = hunspell_layer("hunspell-it", "it_IT")
-    return [ap, mi, hs], srcs + msrcs + [hsrc], [
-        "Apertium first, the morph-it paradigm tables next, Hunspell it_IT "
-        "(untagged, mostly clitic forms) last."]
-
-
-def recipe_sv(stats, pool):
-    return _apertium_then_hunspell(
-        "sv", None, None, stats, pool,
-        "Union of the Swedish Apertium analysers. hunspell-sv is left out "
-        "(wrong lemmas such as pojkar -> pojk).")
-
-
-def recipe_da(stats, pool):
-    return _apertium_then_hunspell(
-        "da", "hunspell-da", "da_DK", stats, pool,
-        "Union of the Danish Apertium analysers; Hunspell da_DK (st: lemma "
-        "fields) fills unknown forms.")
-
-
-def recipe_du(stats, pool):
-    return _apertium_then_hunspell(
-        "du", "hunspell-nl", "nl", stats, pool,
-        "Apertium nld-afr (small) first; Hunspell nl fills unknown forms. Its "
-        "verb stems are 1st/3rd singular forms, so weak past forms get the "
-        "stem, not the infinitive, as lemma.")
-
-
 def ordinal_lemmas(rows):
     """OpenCorpora links an ordinal to its cardinal (первый, второго -> один,
     два); the lemma of an ordinal is its own masculine nominative singular
     (первый), abbreviated ordinals (1-го) apart from written ones."""
-    ordinals = [(i, set(S.opencorpora_tokens(tag))) for i, (_, _, tag) in enumerate(rows)
+    ordinals = [(i, set(opencorpora.tokens(tag))) for i, (_, _, tag) in enumerate(rows)
                 if "Anum" in tag]
     nominative = {}
     for i, toks in ordinals:
@@ -305,33 +255,33 @@ def ordinal_lemmas(rows):
     return out
 
 
-def recipe_ru(stats, pool):
-    rows, asrc = S.az_readings()
-    cap = {"Name", "Surn", "Patr", "Geox", "Orgn", "Trad"}
+RUSSIAN_NAMES = {"Name", "Surn", "Patr", "Geox", "Orgn", "Trad"}
+
+
+def russian_rows(rows):
+    """OpenCorpora's (form, lemma, tag) made (form, lemma, tokens): ordinals
+    take their own nominative, ё is written е, and names are capitalised."""
     fixed = []
     for form, lemma, tag in ordinal_lemmas(rows):
-        toks = S.opencorpora_tokens(tag)
+        toks = opencorpora.tokens(tag)
         form, lemma = form.replace("ё", "е"), lemma.replace("ё", "е")
-        if cap & set(toks):
+        if RUSSIAN_NAMES & set(toks):
             form, lemma = form[:1].upper() + form[1:], lemma[:1].upper() + lemma[1:]
         fixed.append((form, lemma, toks))
-    az = Layer("opencorpora", mapped(fixed, tagmap("opencorpora"), "ru", stats,
-                                     "opencorpora"))
-    ap, srcs = apertium_layer("ru", stats, pool,
-                              convert=lambda s: s.replace("ё", "е"))
-    ap.fallback = True
-    return [az, ap], [asrc] + srcs, [
-        "OpenCorpora (npm az) first, parses in the package's probability "
-        "order; the Russian Apertium analysers add missing forms. ё is "
-        "folded to е; ordinals take their own nominative as lemma, not the "
-        "cardinal OpenCorpora links them to."]
+    return fixed
 
 
-def serbian_analyser_layer(ap, hs):
-    """The hbs analysers' readings made Serbian: their lemmas are Ijekavian
-    (predsjednik for the Ekavian form predsednik), and clitics carry the
-    artificial lemma "clitic"; lemmas take the Ekavian spelling the Hunspell
-    word list (Ekavian) confirms, and "clitic" readings are dropped."""
+def portuguese_rows(rows):
+    return [(f, l, hunspell.portuguese_tokens(m)) for f, l, m in rows]
+
+
+def serbian_lemmas(layers):
+    """The hbs analysers' readings (first layer) made Serbian: their lemmas
+    are Ijekavian (predsjednik for the Ekavian form predsednik), and clitics
+    carry the artificial lemma "clitic"; lemmas take the Ekavian spelling
+    the Hunspell word list (second layer, Ekavian) confirms, and "clitic"
+    readings are dropped."""
+    ap, hs = layers[0], layers[1]
     headwords = {l for _, l, _, _ in hs.readings}
     memo = {}
     for f, l, t, n in ap.readings:
@@ -339,71 +289,192 @@ def serbian_analyser_layer(ap, hs):
             memo[l] = ekavian_lemma(l, headwords)
     ap.readings = [(f, memo[l], t, n) for f, l, t, n in ap.readings
                    if l not in ("clitic", "цлитиц")]
-    return ap
 
+
+def macedonian_reading(reading):
+    """Cyrillic letters only (no Latin look-alikes), no artificial lemma."""
+    form, lemma = reading[0], reading[1]
+    return is_cyrillic_word(form) and is_cyrillic_word(lemma) and lemma != "clitic"
+
+
+def headword_first(form, lemma):
+    """A form that is a headword of its own ("edhe", "bardhë") is more often
+    that word than a suffixed form of a shorter stem ("edh", "bardh")."""
+    return 1 if form == lemma else 0
+
+
+# ---------------------------------------------------------------- the recipes
 
 _SERBIAN_NOTE = ("lemmas in the Ekavian spelling of Serbian where Hunspell's "
                  "Ekavian word list confirms it (the analysers give Ijekavian "
                  "lemmas: predsjednik, poslije), and the artificial lemma "
                  "'clitic' dropped")
 
-
-def recipe_sl(stats, pool):
-    ap, srcs = apertium_layer("sl", stats, pool,
-                              convert=lambda s: s.replace("ð", "đ").replace("Ð", "Đ"))
-    hs, hsrc = hunspell_layer("hunspell-sr", "sr_Latn_RS")
-    return [serbian_analyser_layer(ap, hs), hs], srcs + [hsrc], [
+RECIPES = {
+    "en": Recipe(
+        4,
+        [Apertium(pronoun_lemma=lambda form, tags: english_pronoun_lemma(tags)),
+         Tagged("wordnet exceptions", "wordnet", wordnet.readings, apt=wordnet.APT),
+         Hunspell("hunspell-en-us", "en_US")],
+        "Apertium first (tagged); WordNet's exception lists for irregular forms "
+        "the analysers lack; Hunspell en_US fills the rest (untagged, ANYC)."),
+    "de": Recipe(
+        15,
+        [Tagged("german-determiners", "german-npm", german_determiners.readings,
+                npm=german_determiners.NPM),
+         Tagged("german-pos-dict", "german-npm", german_pos_dict.readings,
+                npm=german_pos_dict.NPM),
+         Tagged("ding", "ding", ding.readings, apt=ding.APT),
+         Hunspell("hunspell-de-de", "de_DE")],
+        "Determiner paradigms (german-determiners) first, then the "
+        "npm paradigm tables (irregular verbs and nouns right); the "
+        "uninflected headwords of the Ding German-English dictionary "
+        "(prepositions, conjunctions, adverbs, pronouns, as their own "
+        "lemma) keep Hunspell's affix classes from giving them a wrong "
+        "stem (seit from sei, etwas from etwa); Hunspell de_DE (igerman98) "
+        "adds coverage, untagged. No comparatives or superlatives, and no "
+        "personal pronoun paradigms, in any of them."),
+    "fr": Recipe(
+        16,
+        [Tagged("lefff", "lefff", lefff.readings, npm=lefff.NPM),
+         Apertium(fallback=True)],
+        "Lefff first; the French Apertium analysers add forms Lefff lacks. "
+        "Lefff writes the ligature oe as two letters (yeux -> oeil)."),
+    "es": Recipe(
+        31,
+        [Apertium(), Hunspell("hunspell-es", "es_ES")],
+        "Union of the Spanish Apertium analysers (readings ranked by how many "
+        "analysers have them); Hunspell es_ES fills unknown forms, untagged."),
+    "ca": Recipe(
+        32,
+        [Apertium()],
+        "Union of the Catalan Apertium analysers. hunspell-ca is left out: its "
+        "9.5 M pairs are mostly verb+enclitic forms with poor lemmas."),
+    "po": Recipe(
+        48,
+        [Apertium(),
+         Tagged("hunspell pt_PT", "hunspell-pt",
+                lambda: hunspell.readings("hunspell-pt-pt", "pt_PT"),
+                apt=["hunspell-pt-pt"], prepare=portuguese_rows, fallback=True,
+                cache=(lambda: hunspell.is_cached("pt_PT"), hunspell.cache,
+                       ("hunspell-pt-pt", "pt_PT")))],
+        "Union of the Portuguese Apertium analysers; Hunspell pt_PT (with its "
+        "[CAT=..] fields) fills unknown forms."),
+    "it": Recipe(
+        39,
+        [Apertium(),
+         Tagged("morph-it", "morph-it", morph_it.readings, npm=morph_it.NPM),
+         Hunspell("hunspell-it", "it_IT")],
+        "Apertium first, the morph-it paradigm tables next, Hunspell it_IT "
+        "(untagged, mostly clitic forms) last."),
+    "sv": Recipe(
+        13,
+        [Apertium()],
+        "Union of the Swedish Apertium analysers. hunspell-sv is left out "
+        "(wrong lemmas such as pojkar -> pojk)."),
+    "da": Recipe(
+        24,
+        [Apertium(), Hunspell("hunspell-da", "da_DK")],
+        "Union of the Danish Apertium analysers; Hunspell da_DK (st: lemma "
+        "fields) fills unknown forms."),
+    "du": Recipe(
+        4,
+        [Apertium(), Hunspell("hunspell-nl", "nl")],
+        "Apertium nld-afr (small) first; Hunspell nl fills unknown forms. Its "
+        "verb stems are 1st/3rd singular forms, so weak past forms get the "
+        "stem, not the infinitive, as lemma."),
+    "ru": Recipe(
+        78,
+        [Tagged("opencorpora", "opencorpora", opencorpora.readings,
+                npm=opencorpora.NPM, prepare=russian_rows,
+                cache=(opencorpora.is_cached, opencorpora.cache, ())),
+         Apertium(convert=lambda s: s.replace("ё", "е"), fallback=True)],
+        "OpenCorpora (npm az) first, parses in the package's probability "
+        "order; the Russian Apertium analysers add missing forms. ё is "
+        "folded to е; ordinals take their own nominative as lemma, not the "
+        "cardinal OpenCorpora links them to."),
+    "sl": Recipe(
+        52,
+        [Apertium(convert=lambda s: s.replace("ð", "đ").replace("Ð", "Đ")),
+         Hunspell("hunspell-sr", "sr_Latn_RS")],
         "Apertium hbs-* (tagged, Latin script) first, with " + _SERBIAN_NOTE +
-        "; Hunspell sr_Latn_RS (untagged) fills unknown forms."]
-
-
-def recipe_sk(stats, pool):
-    ap, srcs = apertium_layer("sl", stats, pool, convert=serbian_to_cyrillic)
-    hs, hsrc = hunspell_layer("hunspell-sr", "sr_RS")
-    return [serbian_analyser_layer(ap, hs), hs], srcs + [hsrc], [
+        "; Hunspell sr_Latn_RS (untagged) fills unknown forms.",
+        finish=serbian_lemmas),
+    # sk reads the Serbian analysers of sl and transliterates them
+    "sk": Recipe(
+        52,
+        [Apertium(of="sl", convert=serbian_to_cyrillic),
+         Hunspell("hunspell-sr", "sr_RS")],
         "Apertium hbs-* transliterated to Cyrillic first, with " + _SERBIAN_NOTE +
-        "; Hunspell sr_RS (untagged) fills unknown forms."]
-
-
-def recipe_mk(stats, pool):
-    ap, srcs = apertium_layer("mk", stats, pool)
-    ap.readings = [r for r in ap.readings
-                   if is_cyrillic_word(r[0]) and is_cyrillic_word(r[1])
-                   and r[1] != "clitic"]
-    return [ap], srcs, [
+        "; Hunspell sr_RS (untagged) fills unknown forms.",
+        finish=serbian_lemmas),
+    "mk": Recipe(
+        21,
+        [Apertium(keep=macedonian_reading)],
         "Union of the Macedonian Apertium analysers only (about 8 k lemmas); "
         "forms that mix Latin look-alike letters into Cyrillic and the "
         "artificial lemma 'clitic' are dropped. No other open Macedonian "
-        "lemma source exists in Debian or npm."]
-
-
-def recipe_al(stats, pool):
-    hs, hsrc = hunspell_layer("myspell-sq", "sq_AL")
-    hs.fallback = False
-    # A form that is a headword of its own ("edhe", "bardhë") is more often
-    # that word than a suffixed form of a shorter stem ("edh", "bardh").
-    hs.readings = [(f, l, t, 1 if f == l else 0) for f, l, t, _ in hs.readings]
-    return [hs], [hsrc], [
+        "lemma source exists in Debian or npm."),
+    "al": Recipe(
+        4,
+        [Hunspell("myspell-sq", "sq_AL", fallback=False, score=headword_first)],
         "Hunspell sq_AL expansion only, untagged: regular verbs are right; "
         "many definite noun forms are their own headwords (burri, libri), and "
-        "derived verbs keep the base's lemma. No irregular-form source."]
+        "derived verbs keep the base's lemma. No irregular-form source."),
+    "fi": Recipe(
+        7,
+        [Tagged("voikko", "voikko", finnish.readings, apt=finnish.APT,
+                cache=(finnish.is_cached, finnish.cache, ()))],
+        finnish.NOTE),
+    "gr": Recipe(
+        8,
+        [Named("greek pairing", None, greek.readings, apt=greek.APT)],
+        greek.NOTE),
+}
 
 
-def recipe_fi(stats, pool):
-    from . import finnish
-    rows, srcs = finnish.readings()
-    return [Layer("voikko", mapped(rows, tagmap("voikko"), "fi", stats, "voikko"))], \
-        srcs, [finnish.NOTE]
+def build(code, stats, pool=None):
+    """(layers, sources, notes) of a code's recipe."""
+    recipe = RECIPES[code]
+    layers, sources = [], []
+    for spec in recipe.layers:
+        layer, srcs = spec.build(code, stats, pool)
+        layers.append(layer)
+        sources += srcs
+    if recipe.finish:
+        recipe.finish(layers)
+    return layers, sources, [recipe.note]
 
 
-def recipe_gr(stats, pool):
-    from . import greek
-    rows, srcs = greek.readings()
-    return [Layer("greek pairing", rows)], srcs, [greek.NOTE]
+def packages_for(code):
+    """(apt packages, npm packages) that the recipe of a code installs."""
+    apt, npm = [], {}
+    for spec in RECIPES[code].layers:
+        a, n = spec.packages(code)
+        apt += [p for p in a if p not in apt]
+        npm.update(n)
+    return apt, npm
 
 
-RECIPES = {"en": recipe_en, "de": recipe_de, "fr": recipe_fr, "es": recipe_es,
-           "ca": recipe_ca, "po": recipe_po, "it": recipe_it, "sv": recipe_sv,
-           "da": recipe_da, "du": recipe_du, "ru": recipe_ru, "sl": recipe_sl,
-           "sk": recipe_sk, "mk": recipe_mk, "al": recipe_al, "fi": recipe_fi,
-           "gr": recipe_gr}
+def analysers_for(code):
+    return [a for spec in RECIPES[code].layers for a in spec.analysers(code)]
+
+
+def expansions_for(codes):
+    """(label, function, arguments) of the expansions the recipes of codes
+    read that are not cached yet, each once, the longest first: the
+    listings and analyses of whole dictionaries (a few minutes each), then
+    the Hunspell dictionaries and the analysers, biggest file first."""
+    tasks = []
+    for code in codes:
+        for spec in RECIPES[code].layers:
+            tasks += [t for t in spec.caches(code) if t not in tasks]
+    kinds = {apertium.cache_analyser: lambda args: os.path.getsize(args[0]),
+             hunspell.cache: lambda args: os.path.getsize(hunspell.find(args[1])[1])}
+    others = [t for t in tasks if t[1] not in kinds]
+    files = sorted((t for t in tasks if t[1] in kinds), key=lambda t: -kinds[t[1]](t[2]))
+    return others + files
+
+
+def longest_first(codes):
+    return sorted(codes, key=lambda code: -RECIPES[code].seconds)

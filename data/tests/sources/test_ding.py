@@ -1,11 +1,11 @@
 import unittest
 
-from lexdata.sources import ding_headwords
+from lexdata.sources.ding import headwords
 
 
 class DingHeadwords(unittest.TestCase):
     def words(self, *lines):
-        return [(w, pos[0]) for w, lemma, pos in ding_headwords(lines) if w == lemma]
+        return [(w, pos[0]) for w, lemma, pos in headwords(lines) if w == lemma]
 
     def test_marks_apply_to_the_alternatives_before_them(self):
         self.assertEqual(
