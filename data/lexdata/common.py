@@ -1,6 +1,8 @@
 """Shared pieces of the lexicon build: paths, the library's keys, logging."""
 
+import functools
 import os
+import subprocess
 import sys
 
 DATA_DIR = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -15,37 +17,40 @@ def encodable(text, cp):
         return False
 
 
-# ---- the library's key normalisation (bytes in, bytes out) ----
+# ---- the library's key folding (bytes in, bytes out) ----
+# The byte tables are the library's own (platform/case_tables.h), printed by
+# the lemm-tables tool of the build ($LEMM_TABLES names another one), so that
+# a change to them reaches the scripts. Greek words are keyed with the Greek
+# key folding, the words of every other language with the default lower-case
+# table.
 
-def _default_table():
-    t = list(range(256))
-    for b in range(0x41, 0x5B):
-        t[b] = b + 0x20
-    for b in list(range(0xC0, 0xD7)) + list(range(0xD8, 0xDE)):
-        t[b] = b + 0x20
-    return bytes(t)
-
-
-def _greek_table():
-    t = list(range(256))
-    for b in range(0x41, 0x5B):
-        t[b] = b + 0x20
-    for src, dst in ((0x8A, 0x9A), (0x8C, 0x9C), (0x8E, 0x9E), (0x8F, 0x9F),
-                     (0xA2, 0xDC), (0xB6, 0xDC), (0xB8, 0xDD), (0xB9, 0xDE),
-                     (0xBA, 0xDF), (0xBC, 0xFC), (0xBE, 0xFD), (0xBF, 0xFE)):
-        t[src] = dst
-    for b in list(range(0xC1, 0xD2)) + list(range(0xD3, 0xDC)):
-        t[b] = b + 0x20
-    return bytes(t)
+def _lemm_tables():
+    tool = os.environ.get("LEMM_TABLES")
+    if tool:
+        return tool
+    build = os.environ.get("BUILD_DIR", "build")
+    return os.path.join(REPO_DIR, build, "tools", "lemm-tables")
 
 
-DEFAULT_FOLD = _default_table()
-GREEK_FOLD = _greek_table()
+@functools.lru_cache(maxsize=None)
+def library_table(name):
+    """One of the library's named byte tables, as 256 bytes for bytes.translate."""
+    tool = _lemm_tables()
+    if not os.path.exists(tool):
+        raise RuntimeError("%s not found: build the library first "
+                           "(cmake -S . -B build && cmake --build build)" % tool)
+    out = subprocess.run([tool, "table", name], capture_output=True, text=True)
+    if out.returncode != 0:
+        raise RuntimeError("%s table %s: %s" % (tool, name, out.stderr.strip()))
+    table = bytes.fromhex(out.stdout.strip())
+    if len(table) != 256:
+        raise RuntimeError("%s table %s: %d bytes, not 256" % (tool, name, len(table)))
+    return table
 
 
 def key_bytes(code, raw):
     """The dictionary key of a word given as code-page bytes."""
-    return raw.translate(GREEK_FOLD if code == "gr" else DEFAULT_FOLD)
+    return raw.translate(library_table("greek-key" if code == "gr" else "default-lower"))
 
 
 def log(*args):
