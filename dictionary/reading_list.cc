@@ -27,4 +27,10 @@ void ReadingList::Append(const ReadingList& other) {
   }
 }
 
+void ReadingList::Append(const ReadingList& other, ReadingSource source) {
+  for (size_t i = 0; i < other.Size(); ++i) {
+    Add(std::string_view(other.Lemma(i), other.LemmaLength(i)), other.Tag(i), source);
+  }
+}
+
 }  // namespace lemmatizer
