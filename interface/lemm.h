@@ -116,8 +116,9 @@ enum {
  * with dots ("U.S.A.", "z.B."); split off as word tokens of their own:
  * elided articles and clitics of the language ("l'" of "l'homme", "'s" of
  * "user's", "n't" of "don't"). The first word of the text (unless
- * LEMM_CONTINUES_SENTENCE is given) and the first after . ! ? or an empty
- * line begin a sentence. Fails for invalid UTF-8 with a message that gives
+ * LEMM_CONTINUES_SENTENCE is given), the first after . ! ?, and the first
+ * of a line or of a table's column (after a tab or three blanks) begin a
+ * sentence. Fails for invalid UTF-8 with a message that gives
  * the byte offset of the first bad byte ("invalid UTF-8 at byte 17"), and
  * for a null language or text. */
 LEMMATIZER_EXPORT lemm_analysis* lemm_analyze(const lemm_language* language, const char* text,

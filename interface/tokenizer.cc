@@ -328,16 +328,21 @@ struct Tokenizer::Scan {
 
   void Run() {
     size_t i = 0;
-    int newlines = 0;
     while (i < chars.size()) {
       const Char& c = chars[i];
       if (c.cls == CharClass::kSpace || c.cls == CharClass::kControl) {
-        if (c.cp == '\n' || c.cp == 0x2029) ++newlines;
-        if (newlines >= 2 || c.cp == 0x2029) pendingStart = true;
+        // A line break: headings, list items and the lines of catalogs
+        // begin anew; wrapped prose goes on in lower case, which no
+        // sentence start changes.
+        if (c.cp == '\n' || c.cp == 0x2028 || c.cp == 0x2029) pendingStart = true;
+        // So do the columns of a table: after a tab or a wide gap.
+        if (c.cp == '\t' || (c.cp == ' ' && i + 2 < chars.size() && chars[i + 1].cp == ' ' &&
+                              chars[i + 2].cp == ' ')) {
+          pendingStart = true;
+        }
         ++i;
         continue;
       }
-      newlines = 0;
       size_t end = Url(i);
       if (end > i) {
         Emit(i, end, TokenKind::kUrl);

@@ -15,8 +15,12 @@
 // punctuation mark or symbol is a token of its own.
 //
 // A word begins a sentence when it is the first word of the text (unless
-// the caller says the text continues a sentence), or the first after a
-// sentence-ending mark (. ! ? …) or after an empty line.
+// the caller says the text continues a sentence), the first after a
+// sentence-ending mark (. ! ? …), the first of a line or of a column
+// (after a tab or three blanks): headings, list items, the lines of
+// message catalogs and the columns of tables begin anew, and in wrapped
+// prose the words that begin a line are mostly in lower case, which the
+// sentence start does not change.
 #ifndef LEMMATIZER_INTERFACE_TOKENIZER_H_
 #define LEMMATIZER_INTERFACE_TOKENIZER_H_
 

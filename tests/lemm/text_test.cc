@@ -103,11 +103,14 @@ TEST(Clitics, EnglishContractionsSplitBeforeTheirApostrophe) {
   EXPECT_EQ(Tokens(French(), "homme's"), "word*:homme's");
 }
 
-TEST(Sentences, StartAfterFinalMarksAndEmptyLines) {
-  EXPECT_EQ(Tokens(English(), "cars. cars! cars? cars… cars\ncars\n\ncars"),
+TEST(Sentences, StartAfterFinalMarksAndAtLineStarts) {
+  EXPECT_EQ(Tokens(English(), "cars. cars! cars? cars… cars, cars\ncars\r\n\ncars"),
             "word*:cars punctuation:. word*:cars punctuation:! word*:cars punctuation:? "
-            "word*:cars punctuation:… word*:cars word:cars word*:cars");
+            "word*:cars punctuation:… word*:cars punctuation:, word:cars word*:cars word*:cars");
   EXPECT_EQ(Tokens(English(), "cars, cars", LEMM_CONTINUES_SENTENCE), "word:cars punctuation:, word:cars");
+  // The columns of a table.
+  EXPECT_EQ(Tokens(English(), "the --help  cars   cars\tcars"),
+            "word*:the punctuation:-- word:help word:cars word*:cars word*:cars");
   // After an abbreviation the sentence goes on.
   EXPECT_EQ(Tokens(English(), "e.g. Bush"), "word*:e.g. word:Bush");
 }

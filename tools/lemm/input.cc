@@ -18,15 +18,6 @@ bool IsBlank(const std::string& line) {
   return line.find_first_not_of(" \t\r\n") == std::string::npos;
 }
 
-// Whether text ending like `text` has ended its sentence.
-bool EndsSentence(const std::string& text) {
-  const size_t last = text.find_last_not_of(" \t\r\n\"')]\xC2\xBB");
-  if (last == std::string::npos) return true;
-  const char c = text[last];
-  if (c == '.' || c == '!' || c == '?') return true;
-  return last >= 2 && text.compare(last - 2, 3, "\xE2\x80\xA6") == 0;  // …
-}
-
 }  // namespace
 
 PieceReader::PieceReader(FILE* file, std::string name)
@@ -81,7 +72,6 @@ bool PieceReader::NextLine(std::string& line) {
 bool PieceReader::Next(Piece& piece) {
   piece.text.clear();
   piece.offset = m_consumed;
-  piece.startsSentence = m_nextStartsSentence;
   std::string line;
   while (!m_binary && NextLine(line)) {
     const size_t valid = ValidUtf8Prefix(line);
@@ -89,22 +79,17 @@ bool PieceReader::Next(Piece& piece) {
       std::fprintf(stderr, "lemm: %s:%zu:%zu: invalid UTF-8; line skipped\n", m_name.c_str(), m_line,
                    valid + 1);
       m_invalid = true;
-      m_nextStartsSentence = true;
       if (!piece.text.empty()) return true;
       piece.offset = m_consumed;
-      piece.startsSentence = true;
       continue;
     }
     piece.text += line;
     const bool blank = IsBlank(line);
     if ((blank && piece.text.size() >= kParagraphPiece) || piece.text.size() >= kLargestPiece) {
-      m_nextStartsSentence = blank || EndsSentence(piece.text);
       return true;
     }
   }
-  if (m_binary) return false;
-  m_nextStartsSentence = true;
-  return !piece.text.empty();
+  return !m_binary && !piece.text.empty();
 }
 
 }  // namespace lemmatizer

@@ -13,10 +13,11 @@
 
 namespace lemmatizer {
 
+// Whole lines: the first word of a piece, the first of a line, begins a
+// sentence as every line's does (tokenizer.h).
 struct Piece {
-  std::string text;       // whole lines, with their line ends
-  size_t offset = 0;      // of its first byte in the file
-  bool startsSentence = true;  // its first word begins a sentence
+  std::string text;   // whole lines, with their line ends
+  size_t offset = 0;  // of its first byte in the file
 };
 
 class PieceReader {
@@ -44,8 +45,7 @@ class PieceReader {
   size_t m_begin = 0, m_end = 0;  // unread bytes of m_buffer
   size_t m_consumed = 0;          // bytes of the file handed out as lines
   size_t m_line = 0;
-  bool m_eof = false, m_first = true, m_binary = false, m_invalid = false, m_readError = false;
-  bool m_nextStartsSentence = true;
+  bool m_eof = false, m_binary = false, m_invalid = false, m_readError = false;
 };
 
 }  // namespace lemmatizer

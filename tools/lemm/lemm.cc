@@ -66,8 +66,7 @@ void Lemmatize(const lemm_language* language, const Options& options, Job& job) 
   const std::string& text = job.piece.text;
   char* error = nullptr;
   if (!options.wordPerLine) {
-    const int flags = job.piece.startsSentence ? 0 : LEMM_CONTINUES_SENTENCE;
-    lemm_analysis* analysis = lemm_analyze(language, text.data(), text.size(), flags, &error);
+    lemm_analysis* analysis = lemm_analyze(language, text.data(), text.size(), 0, &error);
     if (analysis == nullptr) {
       std::fprintf(stderr, "lemm: %s\n", error);
       lemm_free(error);
