@@ -166,9 +166,8 @@ void ScoreUtf8(const lemm_language* language, const GoldSentence& sentence, Scor
         continue;
       }
       ++scores.notToken;
-      lemm_readings* alone =
-          lemm_lemmatize(language, first.form.data(), first.form.size(),
-                         span.offset == 0 ? LEMM_SENTENCE_START : 0, &error);
+      lemm_readings* alone = lemm_lemmatize(language, first.form.data(), first.form.size(),
+                                            span.offset == 0 ? LEMM_SENTENCE_START : 0, &error);
       scores.utf8.Add(LemmasOf(alone), first.lemma);
       lemm_readings_destroy(alone);
       continue;

@@ -71,7 +71,8 @@ double RunLemm(const std::string& lemm, const std::string& code, const std::stri
   const std::string command = lemm + " -l " + code + " -d " + dir + " --threads " +
                               std::to_string(threads) + " " + file + " > /dev/null";
   const auto start = std::chrono::steady_clock::now();
-  if (std::system(command.c_str()) != 0) std::fprintf(stderr, "lemm-threads: %s failed\n", command.c_str());
+  if (std::system(command.c_str()) != 0)
+    std::fprintf(stderr, "lemm-threads: %s failed\n", command.c_str());
   return Seconds(start);
 }
 

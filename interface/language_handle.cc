@@ -27,8 +27,7 @@ std::string FilesDirectory(const std::string& directory, const std::string& code
 
 }  // namespace
 
-std::unique_ptr<lemm_language> OpenLanguage(const std::string& code,
-                                            const std::string& directory) {
+std::unique_ptr<lemm_language> OpenLanguage(const std::string& code, const std::string& directory) {
   auto language = std::make_unique<lemm_language>();
   language->code = LowerCopy(code.c_str());
   language->row = FindLanguage(language->code);
@@ -43,8 +42,8 @@ std::unique_ptr<lemm_language> OpenLanguage(const std::string& code,
     names.extension = files + "/" + language->code + ".txt";
   }
 
-  language->dictionary = BuildDictionary(row, names.dictionary.c_str(), names.prefix.c_str(),
-                                         names.sharpS.c_str());
+  language->dictionary =
+      BuildDictionary(row, names.dictionary.c_str(), names.prefix.c_str(), names.sharpS.c_str());
   std::string error;
   language->swd = std::make_unique<CSWD>(language->code.c_str(), 0);
   language->swd->Load(names.swd.c_str(), error);

@@ -135,8 +135,7 @@ LEMMATIZER_EXPORT size_t lemm_token_offset(const lemm_analysis* analysis, size_t
 LEMMATIZER_EXPORT size_t lemm_token_length(const lemm_analysis* analysis, size_t i);
 LEMMATIZER_EXPORT int lemm_token_kind(const lemm_analysis* analysis, size_t i);
 LEMMATIZER_EXPORT int lemm_token_sentence_start(const lemm_analysis* analysis, size_t i);
-LEMMATIZER_EXPORT const lemm_readings* lemm_token_readings(const lemm_analysis* analysis,
-                                                           size_t i);
+LEMMATIZER_EXPORT const lemm_readings* lemm_token_readings(const lemm_analysis* analysis, size_t i);
 
 /* The name of a tag number ("NOMCfp"), or NULL; the meanings of the names
  * are listed in doc/tags.md. */

@@ -26,8 +26,7 @@ struct ResultReading {
 };
 
 // Appends the readings of `list` (UTF-8 lemmas) to `items` and `text`.
-void AppendReadings(const ReadingList& list, std::vector<ResultReading>& items,
-                    std::string& text);
+void AppendReadings(const ReadingList& list, std::vector<ResultReading>& items, std::string& text);
 
 }  // namespace lemmatizer
 

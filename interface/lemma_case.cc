@@ -46,21 +46,13 @@ std::string WithFirstLetter(std::string_view lemma, bool capital) {
   std::string out;
   out.reserve(lemma.size() + 2);
   bool done = false;
-  size_t pos = 0;
-  while (pos < lemma.size()) {
-    const size_t start = pos;
-    uint32_t c;
-    if (!DecodeUtf8(lemma, pos, c)) {
-      pos = start + 1;
-      out += lemma[start];
-      continue;
-    }
+  ForEachCodePoint(lemma, [&](uint32_t c, size_t, size_t) {
     if (!done && (IsUpperLetter(c) || IsLowerLetter(c))) {
       done = true;
       c = capital ? TitleOf(c) : LowerOf(c);
     }
     AppendUtf8(c, out);
-  }
+  });
   return out;
 }
 

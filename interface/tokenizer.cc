@@ -62,22 +62,15 @@ bool TrailsUrl(uint32_t c) {
 
 // Lower case with ' for every apostrophe: the form the split-off lists use.
 std::string ListForm(std::string_view utf8) {
-  std::string lower = LowerWord(utf8);
+  const std::string lower = LowerWord(utf8);
   std::string out;
-  size_t pos = 0;
-  while (pos < lower.size()) {
-    const size_t start = pos;
-    uint32_t c;
-    if (!DecodeUtf8(lower, pos, c)) {
-      pos = start + 1;
-      continue;
-    }
+  ForEachCodePoint(lower, [&](uint32_t c, size_t start, size_t end) {
     if (IsApostrophe(c)) {
       out += '\'';
     } else {
-      out.append(lower, start, pos - start);
+      out.append(lower, start, end - start);
     }
-  }
+  });
   return out;
 }
 
@@ -194,7 +187,8 @@ struct Tokenizer::Scan {
     }
     if (lastDot == k || lastDot == j + 1 || k - lastDot < 3) return i;
     for (size_t m = lastDot + 1; m < k; ++m) {
-      if (!((chars[m].cp >= 'a' && chars[m].cp <= 'z') || (chars[m].cp >= 'A' && chars[m].cp <= 'Z')))
+      if (!((chars[m].cp >= 'a' && chars[m].cp <= 'z') ||
+            (chars[m].cp >= 'A' && chars[m].cp <= 'Z')))
         return i;
     }
     return k;
@@ -337,7 +331,7 @@ struct Tokenizer::Scan {
         if (c.cp == '\n' || c.cp == 0x2028 || c.cp == 0x2029) pendingStart = true;
         // So do the columns of a table: after a tab or a wide gap.
         if (c.cp == '\t' || (c.cp == ' ' && i + 2 < chars.size() && chars[i + 1].cp == ' ' &&
-                              chars[i + 2].cp == ' ')) {
+                             chars[i + 2].cp == ' ')) {
           pendingStart = true;
         }
         ++i;
@@ -432,17 +426,9 @@ void Tokenizer::Tokenize(std::string_view text, bool startsSentence,
                          std::vector<Token>& tokens) const {
   Scan scan{*this, text, {}, tokens, startsSentence};
   scan.chars.reserve(text.size());
-  size_t pos = 0;
-  while (pos < text.size()) {
-    const size_t start = pos;
-    uint32_t c;
-    if (!DecodeUtf8(text, pos, c)) {
-      // Not valid UTF-8: the caller checks first; never loop on it.
-      c = 0xFFFD;
-      pos = start + 1;
-    }
+  ForEachCodePoint(text, [&](uint32_t c, size_t start, size_t) {
     scan.chars.push_back(Char{c, start, ClassOf(c)});
-  }
+  });
   scan.Run();
 }
 

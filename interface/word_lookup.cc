@@ -16,24 +16,19 @@ bool HasKnown(const ReadingList& readings) {
   return false;
 }
 
-bool IsTypographicApostrophe(uint32_t c) { return c == 0x2019 || c == 0x02BC; }
-
-// `word` with every typographic apostrophe written ', or empty when it has none.
+// `word` with every typographic apostrophe written ', or empty when it has
+// none.
 std::string PlainApostrophes(std::string_view word) {
   std::string out;
   bool changed = false;
-  size_t pos = 0;
-  while (pos < word.size()) {
-    const size_t start = pos;
-    uint32_t c;
-    if (!DecodeUtf8(word, pos, c)) return std::string();
-    if (IsTypographicApostrophe(c)) {
+  ForEachCodePoint(word, [&](uint32_t c, size_t start, size_t end) {
+    if (c == 0x2019 || c == 0x02BC) {
       out += '\'';
       changed = true;
     } else {
-      out.append(word, start, pos - start);
+      out.append(word, start, end - start);
     }
-  }
+  });
   return changed ? out : std::string();
 }
 
@@ -103,8 +98,8 @@ bool WordLookup::LookUpSpelling(std::string_view utf8, ReadingList& out) {
     }
   }
   for (size_t i = 0; i < readings.Size(); ++i) {
-    m_lemma = CodePageToUtf8(std::string_view(readings.Lemma(i), readings.LemmaLength(i)),
-                             row.codePage);
+    m_lemma =
+        CodePageToUtf8(std::string_view(readings.Lemma(i), readings.LemmaLength(i)), row.codePage);
     out.Add(m_lemma, readings.Tag(i), readings.Source(i));
   }
   return true;

@@ -1,7 +1,5 @@
 #include "platform/unicode.h"
 
-#include "platform/codepage.h"
-
 namespace lemmatizer {
 
 namespace {
@@ -44,10 +42,9 @@ struct ShiftedRange {
 };
 
 const ShiftedRange kShiftedRanges[] = {
-    {0x0041, 0x005A, 0x20},  {0x00C0, 0x00D6, 0x20}, {0x00D8, 0x00DE, 0x20},
-    {0x0388, 0x038A, 0x25},  {0x038E, 0x038F, 0x3F}, {0x0391, 0x03A1, 0x20},
-    {0x03A3, 0x03AB, 0x20},  {0x0400, 0x040F, 0x50}, {0x0410, 0x042F, 0x20},
-    {0x0531, 0x0556, 0x30},  {0xFF21, 0xFF3A, 0x20},
+    {0x0041, 0x005A, 0x20}, {0x00C0, 0x00D6, 0x20}, {0x00D8, 0x00DE, 0x20}, {0x0388, 0x038A, 0x25},
+    {0x038E, 0x038F, 0x3F}, {0x0391, 0x03A1, 0x20}, {0x03A3, 0x03AB, 0x20}, {0x0400, 0x040F, 0x50},
+    {0x0410, 0x042F, 0x20}, {0x0531, 0x0556, 0x30}, {0xFF21, 0xFF3A, 0x20},
 };
 
 // Single pairs outside the blocks and ranges above.
@@ -71,9 +68,10 @@ struct Digraph {
   uint32_t small;
 };
 
-const Digraph kDigraphs[] = {
-    {0x01C4, 0x01C5, 0x01C6}, {0x01C7, 0x01C8, 0x01C9}, {0x01CA, 0x01CB, 0x01CC},
-    {0x01F1, 0x01F2, 0x01F3}};
+const Digraph kDigraphs[] = {{0x01C4, 0x01C5, 0x01C6},
+                             {0x01C7, 0x01C8, 0x01C9},
+                             {0x01CA, 0x01CB, 0x01CC},
+                             {0x01F1, 0x01F2, 0x01F3}};
 
 const Digraph* DigraphOf(uint32_t c) {
   for (const Digraph& d : kDigraphs) {
@@ -87,21 +85,6 @@ constexpr uint32_t kSmallSigma = 0x03C3;
 constexpr uint32_t kFinalSigma = 0x03C2;
 
 bool IsCased(uint32_t c) { return LowerOf(c) != c || UpperOf(c) != c; }
-
-// Calls `visit` with every code point of valid UTF-8 text and its offset.
-template <typename Visit>
-void ForEachCodePoint(std::string_view text, Visit&& visit) {
-  size_t pos = 0;
-  while (pos < text.size()) {
-    const size_t start = pos;
-    uint32_t c;
-    if (!DecodeUtf8(text, pos, c)) {
-      c = 0xFFFD;
-      pos = start + 1;
-    }
-    visit(c, start, pos);
-  }
-}
 
 bool IsWordLetter(CharClass k) { return k == CharClass::kLetter || k == CharClass::kMark; }
 
@@ -177,9 +160,9 @@ CharClass ClassOf(uint32_t c) {
     if (In(c, 0x483, 0x489)) return CharClass::kMark;
     return CharClass::kLetter;
   }
-  if (In(c, 0x55A, 0x55F) || c == 0x589 || c == 0x58A || c == 0x5BE || c == 0x5C0 ||
-      c == 0x5C3 || c == 0x5C6 || c == 0x5F3 || c == 0x5F4 || c == 0x60C || c == 0x61B ||
-      c == 0x61F || In(c, 0x66A, 0x66D) || c == 0x6D4) {
+  if (In(c, 0x55A, 0x55F) || c == 0x589 || c == 0x58A || c == 0x5BE || c == 0x5C0 || c == 0x5C3 ||
+      c == 0x5C6 || c == 0x5F3 || c == 0x5F4 || c == 0x60C || c == 0x61B || c == 0x61F ||
+      In(c, 0x66A, 0x66D) || c == 0x6D4) {
     return CharClass::kPunctuation;
   }
   if (In(c, 0x591, 0x5C7) && c != 0x5BE && c != 0x5C0 && c != 0x5C3 && c != 0x5C6) {

@@ -22,6 +22,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/codepage.h"
+
 namespace lemmatizer {
 
 enum class CharClass {
@@ -67,6 +69,23 @@ std::string LowerWord(std::string_view utf8);
 
 // The first cased letter in title case, every other letter lowered.
 std::string TitleWord(std::string_view utf8);
+
+// Calls visit(codePoint, start, end) for every code point of UTF-8 text,
+// with the offsets of its first byte and of the byte after it; a byte that
+// starts no valid sequence is U+FFFD on its own.
+template <typename Visit>
+void ForEachCodePoint(std::string_view text, Visit&& visit) {
+  size_t pos = 0;
+  while (pos < text.size()) {
+    const size_t start = pos;
+    uint32_t c;
+    if (!DecodeUtf8(text, pos, c)) {
+      c = 0xFFFD;
+      pos = start + 1;
+    }
+    visit(c, start, pos);
+  }
+}
 
 // The number of bytes from the start of `text` that are valid UTF-8: the
 // offset of the first malformed, overlong or cut sequence or surrogate, or

@@ -47,8 +47,8 @@ struct Language {
   const char* lemcodeMessage;  // printf format of a lemcode outside the table, or null
   const char* prefix;          // removed from longer stems, in the code page, or null
   SwdKeyKind swdKey;
-  const char* edition;  // the first edition of a second edition, or null
-  unsigned files;       // LanguageFile flags
+  const char* edition;    // the first edition of a second edition, or null
+  unsigned files;         // LanguageFile flags
   bool capitalisedNouns;  // nouns are written with a capital (German)
   bool inflectedNames;    // names take case endings
   // The UTF-8 interface's tokenizer: comma-separated UTF-8 words with an

@@ -207,8 +207,7 @@ std::string LanguagesSource(const std::vector<Row>& rows) {
         << ", " << Enumerator(row, "swdkey", kSwdKeys) << ", "
         << (None(edition) ? "nullptr" : Literal(edition)) << ", " << FileFlags(row) << ", "
         << (None(nouns) ? "false" : "true") << ", " << (None(names) ? "false" : "true") << ", "
-        << WordList(row, "elisions") << ", "
-        << WordList(row, "clitics") << "},\n";
+        << WordList(row, "elisions") << ", " << WordList(row, "clitics") << "},\n";
   }
   out << "};\n\nconst size_t kLanguageRowCount = " << rows.size()
       << ";\n\n}  // namespace lemmatizer\n";

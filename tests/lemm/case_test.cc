@@ -3,7 +3,6 @@
 // cannot write.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 
 #include "lemm.h"
@@ -16,24 +15,14 @@ using lemm_testing::First;
 using lemm_testing::FirstLemmas;
 using lemm_testing::Lemmas;
 
-// One handle per language, opened once for the whole program.
-lemm_language* Language(const std::string& code, const char* lexicon) {
-  static std::map<std::string, lemm_language*> languages;
-  lemm_language*& language = languages[code];
-  if (language == nullptr) {
-    language = lemm_testing::Open(code, lemm_testing::BuildDictionary(code, lexicon));
-  }
-  return language;
-}
-
-lemm_language* English() { return Language("en", lemm_testing::kEnglish); }
-lemm_language* German() { return Language("de", lemm_testing::kGerman); }
+lemm_language* English() { return lemm_testing::Shared("en", lemm_testing::kEnglish); }
+lemm_language* German() { return lemm_testing::Shared("de", lemm_testing::kGerman); }
 
 TEST(Capitals, AWordInCapitalsIsAnsweredFromItsLowerCase) {
   EXPECT_EQ(Lemmas(English(), "CARS"), "car/NOMCup CARS/ANYC?");
   EXPECT_EQ(Lemmas(English(), "CARS", LEMM_SENTENCE_START), "car/NOMCup CARS/ANYC?");
   EXPECT_EQ(Lemmas(English(), "ATTENTION"), "attention/NOMCus ATTENTION/ANYC?");
-  EXPECT_EQ(First(Language("it", lemm_testing::kItalian), "ATTENZIONE"), "attenzione");
+  EXPECT_EQ(First(lemm_testing::Shared("it", lemm_testing::kItalian), "ATTENZIONE"), "attenzione");
   // Known in no spelling: the word itself, and nothing is made up.
   EXPECT_EQ(Lemmas(English(), "XYZZY"), "XYZZY/ANYC?");
   // The word itself comes last, unless the dictionary knows it only as a
@@ -81,19 +70,19 @@ TEST(LemmaCase, GermanNounsTakeACapitalAndNothingElse) {
 }
 
 TEST(Letters, SerbianCyrillicLettersFoldWholly) {
-  lemm_language* serbian = Language("sk", lemm_testing::kSerbianCyrillic);
+  lemm_language* serbian = lemm_testing::Shared("sk", lemm_testing::kSerbianCyrillic);
   EXPECT_EQ(First(serbian, "ДИРЕКТОРИЈУМА"), "директоријум");
   EXPECT_EQ(First(serbian, "ЉУБАВ"), "љубав");
   EXPECT_EQ(First(serbian, "ЏЕП"), "џеп");
   EXPECT_EQ(First(serbian, "Његова", LEMM_SENTENCE_START), "његов");
   EXPECT_EQ(First(serbian, "Његош"), "Његош");
-  lemm_language* latin = Language("sl", lemm_testing::kSerbianLatin);
+  lemm_language* latin = lemm_testing::Shared("sl", lemm_testing::kSerbianLatin);
   EXPECT_EQ(First(latin, "ŠKOLE"), "škola");
   EXPECT_EQ(First(latin, "Žena", LEMM_SENTENCE_START), "žena");
 }
 
 TEST(Letters, GreekFinalSigmaAndAccentedCapitals) {
-  lemm_language* greek = Language("gr", lemm_testing::kGreek);
+  lemm_language* greek = lemm_testing::Shared("gr", lemm_testing::kGreek);
   EXPECT_EQ(First(greek, "ΛΌΓΟΣ"), "λόγος");
   EXPECT_EQ(First(greek, "ΛΌΓΟΥ"), "λόγος");
   EXPECT_EQ(First(greek, "Άνθρωπος", LEMM_SENTENCE_START), "άνθρωπος");
@@ -105,7 +94,8 @@ TEST(Unwritable, WordsTheCodePageCannotWriteGetAStatus) {
   EXPECT_EQ(Lemmas(English(), "carΩ"), "UNWRITABLE");
   EXPECT_EQ(Lemmas(English(), "naïve"), "naïve/ADJEp");
   // Latin letters are written in the Cyrillic code page too.
-  EXPECT_NE(Lemmas(Language("sk", lemm_testing::kSerbianCyrillic), "car"), "UNWRITABLE");
+  EXPECT_NE(Lemmas(lemm_testing::Shared("sk", lemm_testing::kSerbianCyrillic), "car"),
+            "UNWRITABLE");
   // In running text the word keeps its token, without readings.
   char* error = nullptr;
   const std::string text = "Der Name 日本 ist";

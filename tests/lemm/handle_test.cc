@@ -31,7 +31,9 @@ std::string OpenError(const char* code, const std::string& dir) {
 
 class Handles : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { english = new std::string(BuildDictionary("en", lemm_testing::kEnglish)); }
+  static void SetUpTestSuite() {
+    english = new std::string(BuildDictionary("en", lemm_testing::kEnglish));
+  }
   static void TearDownTestSuite() { delete english; }
   static std::string* english;
 };

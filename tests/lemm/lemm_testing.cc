@@ -2,19 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <map>
 
 #include "tests/support/test_files.h"
 
 namespace lemm_testing {
 
 std::string BuildDictionary(const std::string& code, const std::string& lexicon) {
-  const std::string dir = testing_support::MakeTempDir();
-  testing_support::WriteFile(dir + "lexicon.tsv", lexicon);
-  const std::string command = std::string(LEMM_BUILD_PATH) + " -q -l " + code + " -i " + dir +
-                              "lexicon.tsv -o " + dir + " > /dev/null";
-  EXPECT_EQ(std::system(command.c_str()), 0) << command;
-  return dir;
+  return testing_support::CompileLexicon(LEMM_BUILD_PATH, code, lexicon);
 }
 
 lemm_language* Open(const std::string& code, const std::string& dir) {
@@ -24,6 +19,24 @@ lemm_language* Open(const std::string& code, const std::string& dir) {
   lemm_free(error);
   return language;
 }
+
+lemm_language* Shared(const std::string& code, const char* lexicon) {
+  static std::map<std::string, lemm_language*> languages;
+  lemm_language*& language = languages[code];
+  if (language == nullptr) language = Open(code, BuildDictionary(code, lexicon));
+  return language;
+}
+
+namespace {
+
+// The text of a message from an error pointer, which it frees.
+std::string TakeMessage(char* error) {
+  const std::string message = error == nullptr ? "(no message)" : error;
+  lemm_free(error);
+  return "error: " + message;
+}
+
+}  // namespace
 
 std::string Describe(const lemm_readings* readings) {
   if (lemm_readings_status(readings) == LEMM_UNWRITABLE) return "UNWRITABLE";
@@ -39,11 +52,7 @@ std::string Describe(const lemm_readings* readings) {
 std::string Lemmas(const lemm_language* language, const std::string& word, int options) {
   char* error = nullptr;
   lemm_readings* readings = lemm_lemmatize(language, word.data(), word.size(), options, &error);
-  if (readings == nullptr) {
-    const std::string message = error;
-    lemm_free(error);
-    return "error: " + message;
-  }
+  if (readings == nullptr) return TakeMessage(error);
   const std::string out = Describe(readings);
   lemm_readings_destroy(readings);
   return out;
@@ -61,11 +70,7 @@ std::string Analyse(const lemm_language* language, const std::string& text, int 
                     Visit&& visit) {
   char* error = nullptr;
   lemm_analysis* analysis = lemm_analyze(language, text.data(), text.size(), options, &error);
-  if (analysis == nullptr) {
-    const std::string message = error;
-    lemm_free(error);
-    return "error: " + message;
-  }
+  if (analysis == nullptr) return TakeMessage(error);
   std::string out;
   for (size_t i = 0; i < lemm_analysis_count(analysis); ++i) {
     const std::string item = visit(analysis, i);

@@ -20,6 +20,10 @@ std::string BuildDictionary(const std::string& code, const std::string& lexicon)
 // Opens `code` from `dir`; fails the test (and returns null) when it cannot.
 lemm_language* Open(const std::string& code, const std::string& dir);
 
+// The handle of `code` compiled from `lexicon`, compiled and opened on the
+// first call for the code and kept for the whole program.
+lemm_language* Shared(const std::string& code, const char* lexicon);
+
 // The readings as "lemma/TAG" ("lemma/TAG?" for a guess), joined by blanks;
 // "UNWRITABLE" for that status.
 std::string Describe(const lemm_readings* readings);

@@ -2,7 +2,6 @@
 // elisions and clitics, sentence starts, and invalid UTF-8.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 
 #include "lemm.h"
@@ -14,17 +13,8 @@ namespace {
 using lemm_testing::FirstLemmas;
 using lemm_testing::Tokens;
 
-lemm_language* Language(const std::string& code, const char* lexicon) {
-  static std::map<std::string, lemm_language*> languages;
-  lemm_language*& language = languages[code];
-  if (language == nullptr) {
-    language = lemm_testing::Open(code, lemm_testing::BuildDictionary(code, lexicon));
-  }
-  return language;
-}
-
-lemm_language* English() { return Language("en", lemm_testing::kEnglish); }
-lemm_language* French() { return Language("fr", lemm_testing::kFrench); }
+lemm_language* English() { return lemm_testing::Shared("en", lemm_testing::kEnglish); }
+lemm_language* French() { return lemm_testing::Shared("fr", lemm_testing::kFrench); }
 
 TEST(Kinds, UrlsAndEmailAddressesStayWhole) {
   EXPECT_EQ(Tokens(English(), "visit https://example.org/a_(b)?x=1, or www.example.org."),
@@ -44,8 +34,7 @@ TEST(Kinds, NumbersWithSeparatorsStayWhole) {
             "word:in number:v2.0 punctuation:.");
   // A space joins groups of three digits only.
   EXPECT_EQ(Tokens(English(), "2010 200 1 2"), "number:2010 number:200 number:1 number:2");
-  EXPECT_EQ(Tokens(English(), "3rd 50% €5"),
-            "word*:3rd number:50 punctuation:% symbol:€ number:5");
+  EXPECT_EQ(Tokens(English(), "3rd 50% €5"), "word*:3rd number:50 punctuation:% symbol:€ number:5");
 }
 
 TEST(Kinds, AbbreviationsWithDotsStayWhole) {
@@ -67,8 +56,7 @@ TEST(Kinds, PunctuationRunsAndSymbols) {
 TEST(Offsets, CountBytes) {
   char* error = nullptr;
   const std::string text = "Ça coûte 5 €.";
-  lemm_analysis* analysis =
-      lemm_analyze(French(), text.data(), text.size(), 0, &error);
+  lemm_analysis* analysis = lemm_analyze(French(), text.data(), text.size(), 0, &error);
   ASSERT_NE(analysis, nullptr);
   ASSERT_EQ(lemm_analysis_count(analysis), 5u);
   const size_t offsets[] = {0, 4, 11, 13, 16};
@@ -90,8 +78,9 @@ TEST(Elisions, FrenchAndItalianArticlesAreTheirOwnWords) {
   EXPECT_EQ(FirstLemmas(French(), "l’homme d’accord"), "le homme de accord");
   // An elision before a blank keeps its apostrophe.
   EXPECT_EQ(Tokens(French(), "l' homme"), "word*:l' word:homme");
-  lemm_language* italian = Language("it", lemm_testing::kItalian);
-  EXPECT_EQ(FirstLemmas(italian, "dell'uomo un'applicazione l'uomo"), "di uomo uno applicazione il uomo");
+  lemm_language* italian = lemm_testing::Shared("it", lemm_testing::kItalian);
+  EXPECT_EQ(FirstLemmas(italian, "dell'uomo un'applicazione l'uomo"),
+            "di uomo uno applicazione il uomo");
 }
 
 TEST(Clitics, EnglishContractionsSplitBeforeTheirApostrophe) {
@@ -107,7 +96,8 @@ TEST(Sentences, StartAfterFinalMarksAndAtLineStarts) {
   EXPECT_EQ(Tokens(English(), "cars. cars! cars? cars… cars, cars\ncars\r\n\ncars"),
             "word*:cars punctuation:. word*:cars punctuation:! word*:cars punctuation:? "
             "word*:cars punctuation:… word*:cars punctuation:, word:cars word*:cars word*:cars");
-  EXPECT_EQ(Tokens(English(), "cars, cars", LEMM_CONTINUES_SENTENCE), "word:cars punctuation:, word:cars");
+  EXPECT_EQ(Tokens(English(), "cars, cars", LEMM_CONTINUES_SENTENCE),
+            "word:cars punctuation:, word:cars");
   // The columns of a table.
   EXPECT_EQ(Tokens(English(), "the --help  cars   cars\tcars"),
             "word*:the punctuation:-- word:help word:cars word*:cars word*:cars");
@@ -120,11 +110,11 @@ TEST(InvalidUtf8, IsReportedWithItsByteOffset) {
     std::string text;
     std::string message;
   } cases[] = {
-      {"ab\xC3(cd", "error: invalid UTF-8 at byte 2"},        // a cut sequence
-      {"cars \xFF", "error: invalid UTF-8 at byte 5"},        // a byte that starts nothing
-      {"abc\xE2\x82", "error: invalid UTF-8 at byte 3"},      // cut by the end
-      {"\xC0\xAF", "error: invalid UTF-8 at byte 0"},         // an overlong form
-      {"x \xED\xA0\x80", "error: invalid UTF-8 at byte 2"},   // a surrogate
+      {"ab\xC3(cd", "error: invalid UTF-8 at byte 2"},       // a cut sequence
+      {"cars \xFF", "error: invalid UTF-8 at byte 5"},       // a byte that starts nothing
+      {"abc\xE2\x82", "error: invalid UTF-8 at byte 3"},     // cut by the end
+      {"\xC0\xAF", "error: invalid UTF-8 at byte 0"},        // an overlong form
+      {"x \xED\xA0\x80", "error: invalid UTF-8 at byte 2"},  // a surrogate
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Tokens(English(), c.text), c.message);

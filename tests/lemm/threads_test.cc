@@ -38,7 +38,8 @@ std::string Answers(const lemm_language* language, const std::string& text) {
   if (analysis == nullptr) return out + error;
   for (size_t i = 0; i < lemm_analysis_count(analysis); ++i) {
     out += lemm_testing::Describe(lemm_token_readings(analysis, i)) + ";";
-    const std::string word = text.substr(lemm_token_offset(analysis, i), lemm_token_length(analysis, i));
+    const std::string word =
+        text.substr(lemm_token_offset(analysis, i), lemm_token_length(analysis, i));
     out += lemm_testing::Lemmas(language, word, LEMM_SENTENCE_START) + "|";
   }
   lemm_analysis_destroy(analysis);

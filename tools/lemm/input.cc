@@ -39,8 +39,9 @@ bool PieceReader::Fill() {
   }
   // Binary input: a NUL byte, refused before anything of the block is used.
   if (const void* nul = std::memchr(m_buffer.data() + m_end, 0, got)) {
-    const size_t at = m_consumed + (m_end - m_begin) +
-                      static_cast<size_t>(static_cast<const char*>(nul) - (m_buffer.data() + m_end));
+    const size_t at =
+        m_consumed + (m_end - m_begin) +
+        static_cast<size_t>(static_cast<const char*>(nul) - (m_buffer.data() + m_end));
     std::fprintf(stderr, "lemm: %s: binary input (a NUL byte at byte %zu); not lemmatized\n",
                  m_name.c_str(), at + 1);
     m_binary = true;
@@ -76,8 +77,8 @@ bool PieceReader::Next(Piece& piece) {
   while (!m_binary && NextLine(line)) {
     const size_t valid = ValidUtf8Prefix(line);
     if (valid < line.size()) {
-      std::fprintf(stderr, "lemm: %s:%zu:%zu: invalid UTF-8; line skipped\n", m_name.c_str(), m_line,
-                   valid + 1);
+      std::fprintf(stderr, "lemm: %s:%zu:%zu: invalid UTF-8; line skipped\n", m_name.c_str(),
+                   m_line, valid + 1);
       m_invalid = true;
       if (!piece.text.empty()) return true;
       piece.offset = m_consumed;

@@ -89,8 +89,8 @@ void Lemmatize(const lemm_language* language, const Options& options, Job& job) 
         lemm_free(error);
         error = nullptr;
       } else {
-        FormatWord(std::string_view(text).substr(start, length), readings,
-                   job.piece.offset + start, options, job.output);
+        FormatWord(std::string_view(text).substr(start, length), readings, job.piece.offset + start,
+                   options, job.output);
         lemm_readings_destroy(readings);
       }
     }
@@ -146,8 +146,7 @@ int RunFile(const lemm_language* language, const Options& options, const std::st
   long long size = -1;
   struct stat status;
   if (fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode)) size = status.st_size;
-  Progress progress(options.progress || (size > kProgressThreshold && isatty(STDERR_FILENO)),
-                    size);
+  Progress progress(options.progress || (size > kProgressThreshold && isatty(STDERR_FILENO)), size);
   PieceReader reader(file, standardInput ? "(standard input)" : name);
   {
     OrderedPool<Job> pool(

@@ -19,7 +19,8 @@ std::string LanguageCodes() {
   size_t count = 0;
   const Language* languages = Languages(&count);
   std::string codes;
-  for (size_t i = 0; i < count; ++i) codes += std::string(codes.empty() ? "" : " ") + languages[i].code;
+  for (size_t i = 0; i < count; ++i)
+    codes += std::string(codes.empty() ? "" : " ") + languages[i].code;
   return codes;
 }
 
@@ -42,7 +43,8 @@ void PrintUsage(FILE* out) {
       "  --first        only the first lemma of each word: form<TAB>lemma (with\n"
       "                 --json: only the first reading)\n"
       "  --json         one JSON object per token: {\"offset\":BYTE,\"form\":...,\n"
-      "                 \"kind\":\"word\"|\"number\"|\"url\"|\"email\"|\"punctuation\"|\"symbol\",\n"
+      "                 "
+      "\"kind\":\"word\"|\"number\"|\"url\"|\"email\"|\"punctuation\"|\"symbol\",\n"
       "                 \"sentence_start\":true|false, \"readings\":[{\"lemma\":...,\"tag\":...,\n"
       "                 \"known\":true|false}]} (readings and sentence_start of words only;\n"
       "                 known: the dictionary knew the form, false: a guess; BYTE counts\n"
