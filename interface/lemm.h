@@ -80,7 +80,8 @@ enum {
  * first letter a capital). Lemmas have the case the dictionary gives them.
  * For a word with a capital first letter, readings whose lemma has a
  * capital come first, unless LEMM_SENTENCE_START is given; then a lower-case
- * reading comes first when there is one. Fails for invalid UTF-8 (the
+ * reading comes first when there is one. For a word in lower case,
+ * lower-case readings come first. Fails for invalid UTF-8 (the
  * message gives the byte offset) and for a null language or word. */
 LEMMATIZER_EXPORT lemm_readings* lemm_lemmatize(const lemm_language* language, const char* word,
                                                 size_t length, int options, char** errptr);

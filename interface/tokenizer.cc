@@ -17,6 +17,8 @@ struct Char {
 
 bool IsApostrophe(uint32_t c) { return c == '\'' || c == 0x2019 || c == 0x02BC; }
 bool IsHyphen(uint32_t c) { return c == '-' || c == 0x2010 || c == 0x2011; }
+// The low line joins the parts of names ("parola_chiave", "file_name").
+bool IsJoiner(uint32_t c) { return IsHyphen(c) || c == '_'; }
 bool IsLetterClass(CharClass k) { return k == CharClass::kLetter || k == CharClass::kMark; }
 bool IsSentenceEnd(uint32_t c) {
   return c == '.' || c == '!' || c == '?' || c == 0x2026 || c == 0x203C || c == 0x2047 ||
@@ -255,7 +257,7 @@ struct Tokenizer::Scan {
       while (IsWordCharAt(j)) ++j;
       if (j + 1 >= chars.size() || !IsWordCharAt(j + 1)) return j;
       const uint32_t c = chars[j].cp;
-      if (IsHyphen(c) || (IsApostrophe(c) && IsLetterAt(j + 1))) {
+      if (IsJoiner(c) || (IsApostrophe(c) && IsLetterAt(j + 1))) {
         ++j;
         continue;
       }

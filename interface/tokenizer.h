@@ -8,11 +8,11 @@
 // with groups of three digits, "12:30", "v2.0"), abbreviations made of
 // short letter groups each followed by a dot ("U.S.A.", "z.B.", "e.g."),
 // initials ("J."), words known to the dictionary with their dot ("etc.",
-// "Dr.") and words with inner hyphens or apostrophes. Split off: the
-// language's elisions ("l'" of "l'homme", with ' or ’) and clitics ("'s"
-// of "user's", "n't" of "don't"), each as a word token of its own. A run of
-// the same punctuation mark ("...", "--") is one token; every other
-// punctuation mark or symbol is a token of its own.
+// "Dr.") and words with inner hyphens, low lines or apostrophes. Split
+// off: the language's elisions ("l'" of "l'homme", with ' or ’) and
+// clitics ("'s" of "user's", "n't" of "don't"), each as a word token of
+// its own. A run of the same punctuation mark ("...", "--") is one token;
+// every other punctuation mark or symbol is a token of its own.
 //
 // A word begins a sentence when it is the first word of the text (unless
 // the caller says the text continues a sentence), the first after a

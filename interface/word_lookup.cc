@@ -208,6 +208,8 @@ void WordLookup::Finish(const ReadingList& readings, std::string_view word, bool
   LemmaCase preferred = LemmaCase::kNone;
   if (capital && ShapeOf(word) != CaseShape::kUpper) {
     preferred = sentenceStart ? LemmaCase::kSmall : LemmaCase::kCapital;
+  } else if (!capital && ShapeOf(word) == CaseShape::kLower) {
+    preferred = LemmaCase::kSmall;
   }
   answer.Clear();
   for (int group = 0; group < 3; ++group) {

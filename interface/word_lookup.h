@@ -27,7 +27,9 @@
 //     where names take case endings, the first lemma with a capital;
 //   - order: for a word with a capital first letter, readings whose lemma
 //     begins with a capital come first, or, for the first word of a
-//     sentence, those whose lemma begins with a small letter; the names of
+//     sentence, those whose lemma begins with a small letter; for a word in
+//     lower case, those in lower case; for a word in capitals the
+//     dictionary's order stands; the names of
 //     letters ("i" of "I") come last; a reading that repeats an earlier one
 //     (lemma and tag) is dropped.
 // The readings come back with UTF-8 lemmas in a ReadingList whose sources

@@ -37,6 +37,11 @@ TEST(Capitals, TitleCaseInsideASentencePrefersNames) {
   EXPECT_EQ(Lemmas(English(), "Bush"), "Bush/NOMP bush/NOMCus");
   EXPECT_EQ(Lemmas(English(), "Bush", LEMM_SENTENCE_START), "bush/NOMCus Bush/NOMP");
   EXPECT_EQ(Lemmas(English(), "bush"), "bush/NOMCus Bush/NOMP");
+  // A word in lower case puts its lower-case readings first, whatever the
+  // dictionary's order ("Lex" is tagged, "lex" not: the compiler puts it
+  // first).
+  EXPECT_EQ(Lemmas(English(), "lex"), "lex/ANYC Lex/NOMP");
+  EXPECT_EQ(Lemmas(English(), "Lex"), "Lex/NOMP lex/ANYC");
   // Known only in lower case: inside a sentence most likely a name, guessed.
   EXPECT_EQ(Lemmas(English(), "Attention"), "Attention/NOMP? attention/NOMCus");
   EXPECT_EQ(Lemmas(English(), "Attention", LEMM_SENTENCE_START), "attention/NOMCus");

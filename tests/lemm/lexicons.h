@@ -13,6 +13,8 @@ inline const char kEnglish[] =
     "bush\tbush\tNOMCus\n"
     "bushes\tbush\tNOMCup\n"
     "Nasa\tNasa\tNOMP\n"
+    "Lex\tLex\tNOMP\n"
+    "lex\tlex\tANYC\n"
     "attention\tattention\tNOMCus\n"
     "car\tcar\tNOMCus\n"
     "cars\tcar\tNOMCup\n"

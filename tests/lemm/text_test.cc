@@ -49,8 +49,8 @@ TEST(Kinds, PunctuationRunsAndSymbols) {
   EXPECT_EQ(Tokens(English(), "so... -- «it» + €"),
             "word*:so punctuation:... punctuation:-- punctuation:« word*:it punctuation:» "
             "symbol:+ symbol:€");
-  EXPECT_EQ(Tokens(English(), "well-known rock'n'roll O'Brien"),
-            "word*:well-known word:rock'n'roll word:O'Brien");
+  EXPECT_EQ(Tokens(English(), "well-known rock'n'roll O'Brien file_name _x"),
+            "word*:well-known word:rock'n'roll word:O'Brien word:file_name punctuation:_ word:x");
 }
 
 TEST(Offsets, CountBytes) {
