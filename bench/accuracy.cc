@@ -32,7 +32,7 @@
 #include <vector>
 
 #include "bench/gold_sets.h"
-#include "bench/legacy_session.h"
+#include "tools/lemm/language_session.h"
 #include "interface/lemm.h"
 #include "interface/lemmatizer.h"
 #include "platform/unicode.h"

@@ -6,6 +6,8 @@
 #include "dictionary/hsq_format.h"
 #include "dictionary/lemmatizer.h"
 #include "platform/case_tables.h"
+#include "platform/checksum.h"
+#include "platform/coding.h"
 #include "platform/file.h"
 
 namespace {
@@ -92,8 +94,17 @@ CGermanNormalizer::CGermanNormalizer(const char* sharpSPath) {
     case lemmatizer::ReadStatus::kRead:
       break;
   }
-  m_sharpS.Assign(reinterpret_cast<const unsigned char*>(bytes.data()), count, kSharpSRecordSize,
-                  kSharpSValueOffset);
+  const auto* records = reinterpret_cast<const unsigned char*>(bytes.data());
+  size_t used = count;
+  const unsigned char* last = records + (count - 1) * kSharpSRecordSize;
+  if (count >= 1 && last[0] == 0 && std::memcmp(last + 1, kSharpSChecksumMark, 3) == 0) {
+    used = count - 1;
+    const uint32_t stored = lemmatizer::DecodeFixed32(last + kSharpSValueOffset);
+    if (lemmatizer::Crc32(records, used * kSharpSRecordSize) != stored) {
+      lemmatizer::RaiseText("checksum error in file : %s (the file is damaged)", shown);
+    }
+  }
+  m_sharpS.Assign(records, used, kSharpSRecordSize, kSharpSValueOffset);
 }
 
 CGermanNormalizer::~CGermanNormalizer() = default;

@@ -40,9 +40,14 @@ class CGermanNormalizer : public CWordNormalizer {
  public:
   static constexpr int kSharpSRecordSize = 8;
   static constexpr int kSharpSValueOffset = 4;
+  // A last record with key byte 0 (which no walk matches) and these three
+  // bytes holds the CRC-32 of the records before it.
+  static constexpr char kSharpSChecksumMark[4] = "crc";
 
   // Reads the sharp-s trie; raises "couldn't get size of file : %s",
-  // "couldn't open file : %s" or "read error from file : %s ".
+  // "couldn't open file : %s" or "read error from file : %s ", and
+  // "checksum error in file : %s ..." when the file ends with a checksum
+  // record that its records do not match.
   explicit CGermanNormalizer(const char* sharpSPath);
   ~CGermanNormalizer() override;
 

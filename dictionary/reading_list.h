@@ -32,7 +32,16 @@ class ReadingList {
     m_textSize = 0;
     m_items.clear();
   }
-  void Add(std::string_view lemma, int32_t tag, ReadingSource source);
+  void Add(std::string_view lemma, int32_t tag, ReadingSource source) {
+    const size_t offset = m_textSize;
+    if (offset + lemma.size() + 1 > m_text.size()) return AddGrowing(lemma, tag, source);
+    char* at = m_text.data() + offset;
+    for (size_t i = 0; i < lemma.size(); ++i) at[i] = lemma[i];
+    at[lemma.size()] = '\0';
+    m_textSize = offset + lemma.size() + 1;
+    m_items.push_back(
+        Item{static_cast<uint32_t>(offset), static_cast<uint32_t>(lemma.size()), tag, source});
+  }
   // Appends every reading of `other`, with its source or with `source`.
   void Append(const ReadingList& other);
   void Append(const ReadingList& other, ReadingSource source);
@@ -48,6 +57,9 @@ class ReadingList {
   size_t TextSize() const { return m_textSize; }
 
  private:
+  // Add when the text buffer must grow first.
+  void AddGrowing(std::string_view lemma, int32_t tag, ReadingSource source);
+
   struct Item {
     uint32_t offset;
     uint32_t length;

@@ -4,6 +4,7 @@
 
 #include "dictionary/errors.h"
 #include "dictionary/lemmatizer.h"
+#include "interface/answer_cache.h"
 #include "interface/boundary.h"
 #include "interface/lemmatizer.h"
 #include "interface/result.h"
@@ -108,10 +109,12 @@ const lemmatizer::Language* ActiveRow(const char* code) {
   return cachedRow;
 }
 
-// The scratch of Lemmatize: its buffers keep their size between words.
+// The scratch of Lemmatize: its buffers keep their size between words, and
+// the answers it found last.
 struct ExportScratch {
   lemmatizer::WordScratch word;
   lemmatizer::ReadingList readings;
+  lemmatizer::AnswerCache answers;
 };
 
 ExportScratch& Scratch() {
@@ -158,8 +161,13 @@ extern "C" int32_t Lemmatize(const char* word, LemmatizerResult* result, char* e
       if (dictionary == nullptr) {
         RaiseString("Lemmatize() : didn't get Lemmatizer object from Factory!");
       }
-      LemmatizeLookup(word, length, *swd, *pwd, *dictionary, scratch.word, readings,
-                      &result->dictionaryHit);
+      const std::string_view whole(word, length);
+      const uint64_t generation = RegistryGeneration();
+      if (!scratch.answers.Find(dictionary, generation, whole, readings, &result->dictionaryHit)) {
+        LemmatizeLookup(word, length, *swd, *pwd, *dictionary, scratch.word, readings,
+                        &result->dictionaryHit);
+        scratch.answers.Store(dictionary, generation, whole, readings, result->dictionaryHit);
+      }
     }
     LemmatizerFreeResult(result);
     if (russian && result->dictionaryHit != 1 &&

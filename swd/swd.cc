@@ -8,6 +8,7 @@
 #include "dictionary/scrambled_file.h"
 #include "dictionary/tag_table.h"
 #include "platform/case_tables.h"
+#include "platform/checksum.h"
 
 namespace lemmatizer {
 namespace {
@@ -79,6 +80,25 @@ void ParseTags(std::string_view field, std::string_view line, std::vector<uint16
   });
 }
 
+// False when the text ends with a checksum line that the text before it
+// does not match.
+bool ChecksumHolds(const std::string& text) {
+  const size_t lineEnd = text.rfind('\n');
+  const size_t start = lineEnd == std::string::npos ? 0 : lineEnd + 1;
+  const size_t prefix = sizeof(kSwdChecksumPrefix) - 1;
+  if (text.size() - start != prefix + 8 || text.compare(start, prefix, kSwdChecksumPrefix) != 0) {
+    return true;  // no checksum line
+  }
+  uint32_t stored = 0;
+  for (size_t i = start + prefix; i < text.size(); ++i) {
+    const char c = text[i];
+    const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+    if (digit < 0) return true;
+    stored = stored << 4 | static_cast<uint32_t>(digit);
+  }
+  return Crc32(text.data(), start) == stored;
+}
+
 struct ParsedLine {
   std::string_view source;
   std::string_view lemma;
@@ -129,6 +149,10 @@ void CSWD::Load(const char* path, std::string& error) {
   std::string text;
   if (!lemmatizer::ReadScrambledText(path, text)) {
     error = std::string("Could not open swd file ") + (path == nullptr ? "" : path);
+    return;
+  }
+  if (!lemmatizer::ChecksumHolds(text)) {
+    error = std::string("checksum error in file : ") + path + " (the file is damaged)";
     return;
   }
   m_table.Clear();

@@ -23,6 +23,14 @@
 #include "registry/languages.h"
 #include "swd/swd_table.h"
 
+namespace lemmatizer {
+
+// The start of the checksum line that may close an SWD file (after its last
+// line end): the CRC-32 of the text before it follows as eight hex digits.
+constexpr char kSwdChecksumPrefix[] = "checksum: crc32 ";
+
+}  // namespace lemmatizer
+
 class CSWD {
  public:
   // `language` is the code exactly as the caller gave it; `unused` has no
@@ -32,8 +40,10 @@ class CSWD {
   CSWD& operator=(const CSWD&) = delete;
   ~CSWD();
 
-  // Reads the file; every problem makes `error` non-empty. A line cut off
-  // by the end of the file is not used; a line without a source, lemma or
+  // Reads the file; every problem makes `error` non-empty. A file closed by
+  // a checksum line that its text does not match is refused ("checksum
+  // error in file : ..."). A line cut off by the end of the file is not
+  // used; a line without a source, lemma or
   // tag field ends the reading; an unknown tag name is reported and the
   // entry kept without it. Neighbouring entries (in source order) with the
   // same source and lemma become one with the union of their tags.

@@ -165,6 +165,7 @@ bool CompileLanguage(const CompileOptions& options, CompileSummary& summary, std
                    [](const SwdLine& a, const SwdLine& b) { return a.source < b.source; });
   std::string swdText, bad;
   SwdText(swdLines, swdText, bad);
+  AppendSwdChecksum(swdText);
   if (!WriteScrambledFile(names.swd, swdText)) {
     error = "cannot write " + names.swd;
     return false;

@@ -5,10 +5,7 @@
 
 #include "interface/lemm.h"
 #include "registry/languages.h"
-
-#ifndef LEMM_DEFAULT_DICTIONARY_DIR
-#define LEMM_DEFAULT_DICTIONARY_DIR "build/dict/"
-#endif
+#include "tools/lemm/dictionary_dir.h"
 
 namespace lemmatizer {
 
@@ -38,7 +35,7 @@ void PrintUsage(FILE* out) {
       "explained in doc/tags.md.\n"
       "  -l CODE        language code: %s\n"
       "  -d DIR         dictionary directory: the one holding the files, or the one\n"
-      "                 holding lemm/ (default: $LEMM_DICTIONARIES or %s)\n"
+      "                 holding lemm/ (default: $LEMM_DICTIONARIES, else %s)\n"
       "  -w             one word per line instead of running text\n"
       "  --first        only the first lemma of each word: form<TAB>lemma (with\n"
       "                 --json: only the first reading)\n"
@@ -62,13 +59,11 @@ void PrintUsage(FILE* out) {
       "  echo 'Die Kinder spielten im Garten.' | lemm -l de\n"
       "  lemm -l en --first story.txt\n"
       "  printf 'went\\nmice\\n' | lemm -l en -w --json\n",
-      LanguageCodes().c_str(), LEMM_DEFAULT_DICTIONARY_DIR);
+      LanguageCodes().c_str(), DefaultDictionaryDir().c_str());
 }
 
 ParseResult ParseOptions(int argc, char** argv, Options& options) {
-  const char* fromEnvironment = std::getenv("LEMM_DICTIONARIES");
-  options.dictionaryDir =
-      fromEnvironment != nullptr ? fromEnvironment : LEMM_DEFAULT_DICTIONARY_DIR;
+  options.dictionaryDir = DefaultDictionaryDir();
   bool filesOnly = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];

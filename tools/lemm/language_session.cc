@@ -1,4 +1,4 @@
-#include "bench/legacy_session.h"
+#include "tools/lemm/language_session.h"
 
 #include "interface/file_names.h"
 #include "interface/lemmatizer.h"

@@ -1,9 +1,8 @@
-// One language loaded through the library's 8-bit interface (lemmatizer.h),
-// for the benchmarks that compare it with the UTF-8 interface: creation
-// from a dictionary directory with the library's own messages, and
-// lemmatization of UTF-8 words converted into the language's code page.
-#ifndef LEMMATIZER_BENCH_LEGACY_SESSION_H_
-#define LEMMATIZER_BENCH_LEGACY_SESSION_H_
+// One language loaded through the library's C interface, for the command
+// line and the benchmarks: creation from a dictionary directory with the
+// library's own messages, and lemmatization of UTF-8 words.
+#ifndef LEMMATIZER_TOOLS_LEMM_LANGUAGE_SESSION_H_
+#define LEMMATIZER_TOOLS_LEMM_LANGUAGE_SESSION_H_
 
 #include <cstdint>
 #include <string>
@@ -37,4 +36,4 @@ class LanguageSession {
 
 }  // namespace lemmatizer
 
-#endif  // LEMMATIZER_BENCH_LEGACY_SESSION_H_
+#endif  // LEMMATIZER_TOOLS_LEMM_LANGUAGE_SESSION_H_
