@@ -96,8 +96,8 @@ CGermanNormalizer::CGermanNormalizer(const char* sharpSPath) {
   }
   const auto* records = reinterpret_cast<const unsigned char*>(bytes.data());
   size_t used = count;
-  const unsigned char* last = records + (count - 1) * kSharpSRecordSize;
-  if (count >= 1 && last[0] == 0 && std::memcmp(last + 1, kSharpSChecksumMark, 3) == 0) {
+  const unsigned char* last = count >= 1 ? records + (count - 1) * kSharpSRecordSize : nullptr;
+  if (last != nullptr && last[0] == 0 && std::memcmp(last + 1, kSharpSChecksumMark, 3) == 0) {
     used = count - 1;
     const uint32_t stored = lemmatizer::DecodeFixed32(last + kSharpSValueOffset);
     if (lemmatizer::Crc32(records, used * kSharpSRecordSize) != stored) {

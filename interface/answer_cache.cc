@@ -7,34 +7,34 @@ namespace lemmatizer {
 AnswerCache::AnswerCache() : m_slots(kSlots) {}
 
 bool AnswerCache::Pad(std::string_view word, uint64_t (&padded)[3], size_t* slot) {
-  if (word.size() > kLongestWord || std::memchr(word.data(), '\0', word.size()) != nullptr) {
-    return false;
-  }
+  if (word.size() > kLongestWord) return false;
   padded[0] = padded[1] = padded[2] = 0;
   std::memcpy(padded, word.data(), word.size());
   uint64_t hash = (padded[0] * 0x9E3779B97F4A7C15ull) ^ (padded[1] * 0xC2B2AE3D27D4EB4Full) ^
                   (padded[2] * 0x165667B19E3779F9ull);
-  *slot = static_cast<size_t>(hash >> 53) & (kSlots - 1);
+  *slot = static_cast<size_t>(hash >> 52) & (kSlots - 1);
   return true;
 }
 
-bool AnswerCache::Find(const void* owner, uint64_t generation, std::string_view word,
-                       ReadingList& out, int32_t* dictionaryHit) const {
+const AnswerCache::Answer* AnswerCache::Find(const void* owner, uint64_t generation,
+                                             std::string_view word) const {
   uint64_t padded[3];
   size_t at = 0;
-  if (!Pad(word, padded, &at)) return false;
+  if (!Pad(word, padded, &at)) return nullptr;
   const Slot& slot = m_slots[at];
   if (slot.word[0] != padded[0] || slot.word[1] != padded[1] || slot.word[2] != padded[2] ||
-      slot.owner != owner || slot.generation != generation) {
-    return false;
+      slot.wordLength != word.size() || slot.owner != owner || slot.generation != generation) {
+    return nullptr;
   }
-  const char* text = slot.text;
-  for (uint8_t i = 0; i < slot.count; ++i) {
-    out.Add(std::string_view(text, slot.lengths[i]), slot.tags[i], slot.sources[i]);
-    text += slot.lengths[i];
+  return &slot.answer;
+}
+
+void AnswerCache::AppendTo(const Answer& answer, ReadingList& out) {
+  const char* text = answer.text;
+  for (uint8_t i = 0; i < answer.count; ++i) {
+    out.Add(std::string_view(text, answer.lengths[i]), answer.tags[i], answer.sources[i]);
+    text += answer.lengths[i];
   }
-  *dictionaryHit = slot.dictionaryHit;
-  return true;
 }
 
 void AnswerCache::Store(const void* owner, uint64_t generation, std::string_view word,
@@ -48,9 +48,11 @@ void AnswerCache::Store(const void* owner, uint64_t generation, std::string_view
   Slot& slot = m_slots[at];
   slot.owner = owner;
   slot.generation = generation;
-  slot.dictionaryHit = dictionaryHit;
+  slot.answer = Answer{dictionaryHit, static_cast<uint8_t>(readings.Size()),
+                       slot.tags,     slot.lengths,
+                       slot.sources,  slot.text};
   std::memcpy(slot.word, padded, sizeof(padded));
-  slot.count = static_cast<uint8_t>(readings.Size());
+  slot.wordLength = static_cast<uint8_t>(word.size());
   char* to = slot.text;
   for (size_t i = 0; i < readings.Size(); ++i) {
     slot.tags[i] = readings.Tag(i);

@@ -23,35 +23,47 @@ class AnswerCache {
  public:
   AnswerCache();
 
-  // The answer stored for the word, into `out` (appended) and
-  // `dictionaryHit`; false when there is none.
-  bool Find(const void* owner, uint64_t generation, std::string_view word, ReadingList& out,
-            int32_t* dictionaryHit) const;
+  // A stored answer: `count` readings, their lemmas one after another in
+  // `text`. Valid until the next Store.
+  struct Answer {
+    int32_t dictionaryHit;
+    uint8_t count;
+    const int32_t* tags;
+    const uint8_t* lengths;
+    const ReadingSource* sources;
+    const char* text;
+  };
+
+  // The answer stored for the word, or null.
+  const Answer* Find(const void* owner, uint64_t generation, std::string_view word) const;
+
+  // Appends an answer's readings to `out`.
+  static void AppendTo(const Answer& answer, ReadingList& out);
 
   // Keeps the answer, when it is small enough, in the word's slot.
   void Store(const void* owner, uint64_t generation, std::string_view word,
              const ReadingList& readings, int32_t dictionaryHit);
 
  private:
-  static constexpr size_t kSlots = 2048;
+  static constexpr size_t kSlots = 4096;
   static constexpr size_t kLongestWord = 24;
-  static constexpr size_t kMostReadings = 6;
-  static constexpr size_t kTextBytes = 56;
+  static constexpr size_t kMostReadings = 10;
+  static constexpr size_t kTextBytes = 120;
 
   struct Slot {
     uint64_t word[3] = {0, 0, 0};  // the word's bytes, NUL-padded
+    uint8_t wordLength = 0;
     const void* owner = nullptr;
     uint64_t generation = 0;
-    int32_t dictionaryHit = 0;
+    Answer answer{};  // pointing into the arrays below
     int32_t tags[kMostReadings];
     uint8_t lengths[kMostReadings];  // of the lemmas, in `text` one after another
     ReadingSource sources[kMostReadings];
-    uint8_t count = 0;
     char text[kTextBytes];
   };
 
-  // The word NUL-padded into `padded`, and its slot. A word with a NUL
-  // byte of its own could not be told from a shorter one: it gets none.
+  // The word NUL-padded into `padded`, and its slot; false for a word too
+  // long to keep.
   static bool Pad(std::string_view word, uint64_t (&padded)[3], size_t* slot);
 
   std::vector<Slot> m_slots;

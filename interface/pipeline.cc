@@ -130,12 +130,9 @@ extern "C" int32_t Lemmatize(const char* word, LemmatizerResult* result, char* e
   return Guard(kLemmatizeRule, errorBuffer, errorBufferSize, [&]() -> int32_t {
     if (word == nullptr) RaiseText("Lemmatize() : no word given!");
     if (result == nullptr) RaiseText("Lemmatize() : no result record given!");
-    char language[64] = {0};
-    if (LemmatizeGetLanguage(language, errorBuffer, errorBufferSize) != 0) {
-      CopyMessage(errorBuffer, errorBufferSize, "error get act lang!");
-      return 3;
-    }
-    const Language* row = ActiveRow(language);
+    // The active code is the registry's, as LemmatizeGetLanguage would
+    // copy it (which cannot fail for a buffer of our own).
+    const Language* row = ActiveRow(CLemmatizerFactory::m_actLanguage);
     const bool russian = row != nullptr && row->TakesRussianRoad();
     ExportScratch& scratch = Scratch();
     ReadingList& readings = scratch.readings;
@@ -153,17 +150,29 @@ extern "C" int32_t Lemmatize(const char* word, LemmatizerResult* result, char* e
       readings.Add(std::string_view(word, length), kAnycTag, ReadingSource::kOverlong);
       result->dictionaryHit = 0;
     } else {
-      const CSWD* swd = CLemmatizerFactory::GetActualSwd();
-      if (swd == nullptr) RaiseString("Lemmatize() : didn't get SWD object from Factory!");
-      const CPWD* pwd = CLemmatizerFactory::GetActualPwd();
-      if (pwd == nullptr) RaiseString("Lemmatize() : didn't get PWD object from Factory!");
-      const CLemmatizer* dictionary = CLemmatizerFactory::GetActualLemmatizer();
-      if (dictionary == nullptr) {
+      const ActualObjects objects = GetActualObjects();
+      if (objects.swd == nullptr) RaiseString("Lemmatize() : didn't get SWD object from Factory!");
+      if (objects.pwd == nullptr) RaiseString("Lemmatize() : didn't get PWD object from Factory!");
+      if (objects.dictionary == nullptr) {
         RaiseString("Lemmatize() : didn't get Lemmatizer object from Factory!");
       }
+      const CSWD* swd = objects.swd;
+      const CPWD* pwd = objects.pwd;
+      const CLemmatizer* dictionary = objects.dictionary;
       const std::string_view whole(word, length);
       const uint64_t generation = RegistryGeneration();
-      if (!scratch.answers.Find(dictionary, generation, whole, readings, &result->dictionaryHit)) {
+      const AnswerCache::Answer* answer = scratch.answers.Find(dictionary, generation, whole);
+      if (answer != nullptr && !russian) {
+        // Straight from the kept answer into the record.
+        result->dictionaryHit = answer->dictionaryHit;
+        LemmatizerFreeResult(result);
+        FillResult(result, answer->count, answer->tags, answer->lengths, answer->text);
+        return 0;
+      }
+      if (answer != nullptr) {
+        result->dictionaryHit = answer->dictionaryHit;
+        AnswerCache::AppendTo(*answer, readings);
+      } else {
         LemmatizeLookup(word, length, *swd, *pwd, *dictionary, scratch.word, readings,
                         &result->dictionaryHit);
         scratch.answers.Store(dictionary, generation, whole, readings, result->dictionaryHit);

@@ -75,29 +75,60 @@ extern "C" void LemmatizerFreeResult(LemmatizerResult* result) {
 
 namespace lemmatizer {
 
-void FillResult(LemmatizerResult* result, const ReadingList& readings) {
+namespace {
+
+// Fills the record with `count` readings in one block; `reading(i, tag,
+// lemma, length)` gives reading i. `text` is the bytes of all lemmas.
+template <typename Reading>
+void WriteRecord(LemmatizerResult* result, size_t count, size_t text, Reading&& reading) {
   result->count = 0;
   result->lemmas = nullptr;
   result->tags = nullptr;
-  const size_t count = readings.Size();
   if (count == 0) return;
   const size_t pointers = count * sizeof(char*);
   const size_t tags = count * sizeof(int32_t);
-  char* block = reinterpret_cast<char*>(BlockOf(pointers + tags + readings.TextSize()) + 1);
+  char* block = reinterpret_cast<char*>(BlockOf(pointers + tags + text + count) + 1);
   auto* lemmaArray = reinterpret_cast<char**>(block);
   auto* tagArray = reinterpret_cast<int32_t*>(block + pointers);
-  char* text = block + pointers + tags;
+  char* at = block + pointers + tags;
   for (size_t i = 0; i < count; ++i) {
-    const size_t length = readings.LemmaLength(i);
-    std::memcpy(text, readings.Lemma(i), length);
-    text[length] = '\0';
-    lemmaArray[i] = text;
-    text += length + 1;
-    tagArray[i] = readings.Tag(i);
+    const char* lemma = nullptr;
+    size_t length = 0;
+    reading(i, tagArray[i], lemma, length);
+    // Lemmas are short: a plain loop beats a call to memcpy.
+    for (size_t k = 0; k < length; ++k) at[k] = lemma[k];
+    at[length] = '\0';
+    lemmaArray[i] = at;
+    at += length + 1;
   }
   result->count = static_cast<int32_t>(count);
   result->lemmas = lemmaArray;
   result->tags = tagArray;
+}
+
+}  // namespace
+
+void FillResult(LemmatizerResult* result, const ReadingList& readings) {
+  WriteRecord(result, readings.Size(), readings.TextSize(),
+              [&readings](size_t i, int32_t& tag, const char*& lemma, size_t& length) {
+                tag = readings.Tag(i);
+                lemma = readings.Lemma(i);
+                length = readings.LemmaLength(i);
+              });
+}
+
+void FillResult(LemmatizerResult* result, size_t count, const int32_t* tags, const uint8_t* lengths,
+                const char* text) {
+  size_t bytes = 0;
+  for (size_t i = 0; i < count; ++i) bytes += lengths[i];
+  const char* next = text;
+  WriteRecord(result, count, bytes,
+              [&](size_t i, int32_t& tag, const char*& lemma, size_t& length) {
+                tag = tags[i];
+                lemma = next;
+                length = lengths[i];
+                next += length;
+              });
 }
 
 }  // namespace lemmatizer

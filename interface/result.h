@@ -16,6 +16,11 @@ namespace lemmatizer {
 // released.
 void FillResult(LemmatizerResult* result, const ReadingList& readings);
 
+// The same from `count` readings given as arrays: tags, lemma lengths and the
+// lemmas one after another in `text`.
+void FillResult(LemmatizerResult* result, size_t count, const int32_t* tags, const uint8_t* lengths,
+                const char* text);
+
 }  // namespace lemmatizer
 
 #endif  // LEMMATIZER_INTERFACE_RESULT_H_

@@ -37,6 +37,20 @@ inline void PutVarint(std::vector<unsigned char>& out, uint64_t value) {
   out.push_back(static_cast<unsigned char>(value));
 }
 
+// The bytes PutVarint writes for `value`.
+inline size_t VarintLength(uint64_t value) {
+  size_t length = 1;
+  for (; value >= 0x80; value >>= 7) ++length;
+  return length;
+}
+
+// Writes `value` as PutVarint does at `p`; returns the end.
+inline unsigned char* EncodeVarint(unsigned char* p, uint64_t value) {
+  for (; value >= 0x80; value >>= 7) *p++ = static_cast<unsigned char>(value | 0x80);
+  *p++ = static_cast<unsigned char>(value);
+  return p;
+}
+
 // Reads a number written by PutVarint and moves `p` past it.
 inline uint64_t GetVarint(const unsigned char*& p) {
   uint64_t value = 0;

@@ -145,3 +145,8 @@ int CLemmatizerFactory::Create(const char* language, const char* swdFile, const 
 }
 
 uint64_t lemmatizer::RegistryGeneration() { return generation; }
+
+lemmatizer::ActualObjects lemmatizer::GetActualObjects() {
+  return ActualObjects{ActualOf(CLemmatizerFactory::m_vSWD), ActualOf(CLemmatizerFactory::m_vPWD),
+                       ActualOf(CLemmatizerFactory::m_vLemmatizer)};
+}

@@ -26,9 +26,9 @@ uint32_t FoldHash(std::string_view text) {
   return hash;
 }
 
-void Append(std::vector<unsigned char>& out, std::string_view bytes) {
-  const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
-  out.insert(out.end(), data, data + bytes.size());
+unsigned char* Copy(unsigned char* to, std::string_view bytes) {
+  std::memcpy(to, bytes.data(), bytes.size());
+  return to + bytes.size();
 }
 
 }  // namespace
@@ -62,7 +62,9 @@ void SwdTable::Builder::Build(SwdTable& table) {
     std::stable_sort(m_pending.begin(), m_pending.end(), bySource);
   }
   table.Clear();
-  table.m_arena.reserve(m_bytes);
+  std::vector<unsigned char>& arena = table.m_arena;
+  arena.resize(m_bytes);
+  size_t used = 0;  // of the arena
   table.m_offsets.reserve(m_pending.size());
   std::vector<uint16_t> united;
   for (size_t i = 0; i < m_pending.size();) {
@@ -79,23 +81,31 @@ void SwdTable::Builder::Build(SwdTable& table) {
                      std::back_inserter(both));
       united.swap(both);
     }
-    std::vector<unsigned char>& arena = table.m_arena;
-    table.m_offsets.push_back(static_cast<uint32_t>(arena.size()));
     const bool lemmaIsSource = first.lemma == first.source;
-    PutVarint(arena, first.source.size());
-    PutVarint(arena, lemmaIsSource ? 0 : first.lemma.size() + 1);
-    PutVarint(arena, united.size() * 2);  // the fold bit is set by the index
+    const uint64_t lemmaCode = lemmaIsSource ? 0 : first.lemma.size() + 1;
+    const uint64_t tagCode = united.size() * 2;  // the fold bit is set by the index
+    const size_t size = VarintLength(first.source.size()) + VarintLength(lemmaCode) +
+                        VarintLength(tagCode) + 2 * united.size() + first.source.size() +
+                        (lemmaIsSource ? 0 : first.lemma.size());
+    if (used + size > arena.size()) arena.resize(std::max(2 * arena.size(), used + size));
+    table.m_offsets.push_back(static_cast<uint32_t>(used));
+    unsigned char* at = arena.data() + used;
+    at = EncodeVarint(at, first.source.size());
+    at = EncodeVarint(at, lemmaCode);
+    at = EncodeVarint(at, tagCode);
     for (const uint16_t tag : united) {
-      arena.push_back(static_cast<unsigned char>(tag & 0xFF));
-      arena.push_back(static_cast<unsigned char>(tag >> 8));
+      *at++ = static_cast<unsigned char>(tag & 0xFF);
+      *at++ = static_cast<unsigned char>(tag >> 8);
     }
-    Append(arena, first.source);
-    if (!lemmaIsSource) Append(arena, first.lemma);
+    at = Copy(at, first.source);
+    if (!lemmaIsSource) Copy(at, first.lemma);
+    used += size;
     i = next;
   }
   std::vector<Pending>().swap(m_pending);
   std::vector<uint16_t>().swap(m_tags);
-  table.m_arena.shrink_to_fit();
+  arena.resize(used);
+  arena.shrink_to_fit();
   table.m_offsets.shrink_to_fit();
   table.BuildFoldIndex();
 }
