@@ -16,7 +16,7 @@ set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME lemmatizer)
 install(TARGETS lemmatizer EXPORT lemmatizerTargets
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
         INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/lemmatizer)
-install(FILES interface/lemmatizer.h interface/lemmatizer_export.h
+install(FILES interface/lemmatizer.h interface/lemm.h interface/lemmatizer_export.h
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/lemmatizer)
 # The installed programs find the installed library beside them.
 set_target_properties(lemm lemm-build PROPERTIES INSTALL_RPATH "$ORIGIN/../${CMAKE_INSTALL_LIBDIR}")

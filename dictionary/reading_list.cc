@@ -18,4 +18,10 @@ void ReadingList::Append(const ReadingList& other) {
   }
 }
 
+void ReadingList::Append(const ReadingList& other, ReadingSource source) {
+  for (size_t i = 0; i < other.Size(); ++i) {
+    Add(std::string_view(other.Lemma(i), other.LemmaLength(i)), other.Tag(i), source);
+  }
+}
+
 }  // namespace lemmatizer

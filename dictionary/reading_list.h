@@ -23,6 +23,7 @@ enum class ReadingSource : uint8_t {
   kTrie,         // the main dictionary, every step of the walk on the word's own bytes
   kTrieGuess,    // the main dictionary, through a wildcard record: a guess
   kExtension,    // an extended tag of the Russian extension
+  kPwdBehind,    // the PWD dictionary's secondary endings, put behind the main dictionary's
 };
 
 class ReadingList {
@@ -41,8 +42,9 @@ class ReadingList {
     m_items.push_back(
         Item{static_cast<uint32_t>(offset), static_cast<uint32_t>(lemma.size()), tag, source});
   }
-  // Appends every reading of `other`.
+  // Appends every reading of `other`, with its source or with `source`.
   void Append(const ReadingList& other);
+  void Append(const ReadingList& other, ReadingSource source);
 
   size_t Size() const { return m_items.size(); }
   bool Empty() const { return m_items.empty(); }

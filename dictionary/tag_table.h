@@ -33,4 +33,12 @@ class CTagTable {
   static const char* Entry(int32_t n);
 };
 
+namespace lemmatizer {
+
+// The tag of proper nouns ("NOMP"), which the PWD dictionary gives every
+// lemma it makes and the UTF-8 interface its guessed names.
+constexpr int32_t kNompTag = 97;
+
+}  // namespace lemmatizer
+
 #endif  // LEMMATIZER_DICTIONARY_TAG_TABLE_H_

@@ -87,7 +87,7 @@ void LemmatizeLookup(const char* word, size_t length, const CSWD& swd, const CPW
     *dictionaryHit = 0;
   }
   dictionary.FindReadings(word, length, scratch.dictionary, out);
-  out.Append(reserve);
+  out.Append(reserve, ReadingSource::kPwdBehind);
 }
 
 }  // namespace lemmatizer

@@ -44,7 +44,7 @@ bool LemmatizeSpecialForms(const char* word, size_t length, bool secondEdition, 
 
 // The dictionary cascade: an overlong word answers itself; otherwise SWD
 // (final), PWD (final, or weak readings appended behind the main
-// dictionary's), then the main dictionary. Appends to `out`; writes 1 into
+// dictionary's, marked kPwdBehind), then the main dictionary. Appends to `out`; writes 1 into
 // `dictionaryHit` when SWD or PWD knew the word, else 0, before the main
 // dictionary is asked.
 void LemmatizeLookup(const char* word, size_t length, const CSWD& swd, const CPWD& pwd,

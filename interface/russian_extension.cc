@@ -90,18 +90,14 @@ bool operator<(const ExtendEntry& a, const ExtendEntry& b) {
   return a.reversedEnding < b.reversedEnding;
 }
 
-void LoadRusischExtendFile(std::vector<ExtendEntry>& table, char* errorBuffer,
-                           int32_t errorBufferSize) {
-  const std::string& path = State().extendFilePath;
-  if (path.empty()) Fail(errorBuffer, errorBufferSize, "extend filename empty, not init?");
+void ReadExtensionTable(const std::string& path, std::vector<ExtendEntry>& table) {
   std::stringstream text;
   if (!ReadScrambledFile(path.c_str(), text)) {
-    Fail(errorBuffer, errorBufferSize,
-         FormatMessage("open extend file error : \xA7%s\xA7", path.c_str()));
+    RaiseText("open extend file error : \xA7%s\xA7", path.c_str());
   }
   std::string line;
   if (!ReadBoundedLine(text, line) || !HasTitle(line)) {
-    Fail(errorBuffer, errorBufferSize, "open extend file title line error!");
+    RaiseText("open extend file title line error!");
   }
   try {
     while (ReadBoundedLine(text, line)) AddRows(line, table);
@@ -112,6 +108,18 @@ void LoadRusischExtendFile(std::vector<ExtendEntry>& table, char* errorBuffer,
   }
   // Equal rows keep the order of their lines.
   std::stable_sort(table.begin(), table.end());
+}
+
+void LoadRusischExtendFile(std::vector<ExtendEntry>& table, char* errorBuffer,
+                           int32_t errorBufferSize) {
+  const std::string& path = State().extendFilePath;
+  if (path.empty()) Fail(errorBuffer, errorBufferSize, "extend filename empty, not init?");
+  try {
+    ReadExtensionTable(path, table);
+  } catch (const char* message) {
+    CopyMessage(errorBuffer, errorBufferSize, message);
+    throw;
+  }
 }
 
 void ExtendReadings(const std::vector<ExtendEntry>& table, const char* word, ReadingList& readings,

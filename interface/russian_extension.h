@@ -12,7 +12,9 @@
 // LemmatizeInitRusischExtendPath (exported, lemmatizer.h) checks the file
 // and remembers its path. The table is loaded when the first Russian word
 // needs it, once per process: a failed load is reported to that word and
-// never retried. The state is process-wide and unguarded.
+// never retried. That state is process-wide and unguarded; the reentrant
+// interface gives each language handle a table of its own
+// (ReadExtensionTable) and extends with ExtendReadings.
 #ifndef LEMMATIZER_INTERFACE_RUSSIAN_EXTENSION_H_
 #define LEMMATIZER_INTERFACE_RUSSIAN_EXTENSION_H_
 
@@ -37,14 +39,20 @@ struct ExtendEntry {
 // proper prefix first). The new tag name takes no part.
 bool operator<(const ExtendEntry& a, const ExtendEntry& b);
 
-// Fills `table` from the registered file and sorts it. A missing path, an
-// unreadable file or a wrong title line puts its message into the buffer
-// (bounded, strncpy semantics, nothing for a null buffer or size 0) and
-// raises it as a text pointer. An unknown dictionary tag name raises the
-// tag table's string object, after the rows read so far have been sorted.
-// Lines with fewer than four fields, or with a field longer than the file
-// format allows (127 bytes for the ending, 31 for a name), are skipped; a
-// line longer than 1023 bytes ends the reading.
+// Fills `table` from the extension file at `path` and sorts it. Raises,
+// as a text pointer, "open extend file error : ..." for a file that cannot
+// be read and "open extend file title line error!" for a wrong title line;
+// an unknown dictionary tag name raises the tag table's string object,
+// after the rows read so far have been sorted. Lines with fewer than four
+// fields, or with a field longer than the file format allows (127 bytes
+// for the ending, 31 for a name), are skipped; a line longer than 1023
+// bytes ends the reading. Changes nothing but `table`.
+void ReadExtensionTable(const std::string& path, std::vector<ExtendEntry>& table);
+
+// ReadExtensionTable over the registered file (the exports' table). A
+// missing path, an unreadable file or a wrong title line also puts its
+// message into the buffer (bounded, strncpy semantics, nothing for a null
+// buffer or size 0).
 void LoadRusischExtendFile(std::vector<ExtendEntry>& table, char* errorBuffer,
                            int32_t errorBufferSize);
 

@@ -1,13 +1,13 @@
 #include "pwd/pwd.h"
 
 #include "dictionary/scrambled_file.h"
+#include "dictionary/tag_table.h"
 #include "platform/case_tables.h"
 #include "registry/languages.h"
 
 namespace lemmatizer {
 namespace {
 
-constexpr int32_t kNompTag = 97;
 constexpr size_t kLongestEnding = 30;
 
 // The lines of a loaded file with the loaders' rules: leading blanks

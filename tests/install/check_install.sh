@@ -13,7 +13,7 @@ prefix=$work/prefix
 # The library and its tools; the dictionaries (component "dictionaries")
 # are not needed here.
 cmake --install "$build" --prefix "$prefix" --component lemmatizer > "$work/install.log"
-for f in include/lemmatizer/lemmatizer.h lib/liblemmatizer.so lib/pkgconfig/lemmatizer.pc \
+for f in include/lemmatizer/lemmatizer.h include/lemmatizer/lemm.h lib/liblemmatizer.so lib/pkgconfig/lemmatizer.pc \
          lib/cmake/lemmatizer/lemmatizerConfig.cmake bin/lemm bin/lemm-build \
          share/man/man1/lemm.1 share/man/man1/lemm-build.1 share/man/man3/lemmatizer.3; do
   [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
