@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 
 #include "tests/support/test_files.h"
 
@@ -20,11 +21,20 @@ lemm_language* Open(const std::string& code, const std::string& dir) {
   return language;
 }
 
+namespace {
+
+struct CloseLanguage {
+  void operator()(lemm_language* language) const { lemm_close(language); }
+};
+
+}  // namespace
+
 lemm_language* Shared(const std::string& code, const char* lexicon) {
-  static std::map<std::string, lemm_language*> languages;
-  lemm_language*& language = languages[code];
-  if (language == nullptr) language = Open(code, BuildDictionary(code, lexicon));
-  return language;
+  // Closed when the test program ends, so that leak checking sees no handle.
+  static std::map<std::string, std::unique_ptr<lemm_language, CloseLanguage>> languages;
+  std::unique_ptr<lemm_language, CloseLanguage>& language = languages[code];
+  if (language == nullptr) language.reset(Open(code, BuildDictionary(code, lexicon)));
+  return language.get();
 }
 
 namespace {
