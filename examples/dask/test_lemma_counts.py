@@ -1,11 +1,7 @@
-"""lemma_counts.py on a local Dask cluster of two worker processes gives the
-counts of a run in one process. Run by .ci/run with Debian's python3 (which
-has python3-dask and python3-distributed), the package on PYTHONPATH, and
-LEMMATIZER_LIB and LEMM_DICTIONARIES pointing at the build.
-
-The corpus is made here from text Debian installs: the licences in
-/usr/share/common-licenses/ as English, and German text from the message
-catalogs (bench/running-text) when there is any."""
+"""lemma_counts.py on a local Dask cluster of two worker processes counts
+what one process counts, over licences Debian installs (English) and text
+of its message catalogs (German, bench/running-text). .ci/run runs it with
+Debian's python3, PYTHONPATH, LEMMATIZER_LIB and LEMM_DICTIONARIES set."""
 import os
 import shutil
 import subprocess
@@ -47,9 +43,8 @@ class LocalCluster(unittest.TestCase):
         self.assertEqual(alone, distributed.stdout)
         languages = {line.split("\t")[0] for line in alone.splitlines()}
         self.assertEqual({"en", "de"} if has_german else {"en"}, languages)
-        # "the", the most frequent English word, counted in every licence.
-        self.assertIn("en\tthe\t", alone)
         self.assertGreater(len(alone.splitlines()), 500)
+        self.assertTrue(alone.startswith("en\tthe\t"), alone[:100])
         # Each worker opened each of its languages once.
         opened = [line.split(" opened ")[1].split() for line in distributed.stderr.splitlines()
                   if " opened " in line]
