@@ -1,0 +1,1 @@
+"""Tests of the Python package; see dictionaries.py for their data."""
