@@ -53,6 +53,33 @@ std::string SpecialWords() {
   return words + std::string(120, 'a') + '\0';
 }
 
+// Running text that takes the tokenizer's every road: elisions and
+// clitics, URLs and e-mail addresses, numbers with separators,
+// abbreviations, capitals, letters of every script, a tab-separated column.
+constexpr char kTrickyText[] =
+    "L'homme d\u2019accord, dell'uomo; user's cars don't. Visit https://example.org/a(b) "
+    "or www.example.org, mail me@example.org: 1,000 10 000 3.14 v2.0 U.S.A. z.B. "
+    "\u00abATTENTION\u00bb \u2014 \u0414\u0418\u0420\u0415\u041a\u0422\u041e\u0420"
+    "\u0418\u0408\u0423\u041c \u039f\u0394\u039f\u03a3 \u20ac5 % J. Smith\tcol\n";
+
+// A form of each lexicon line of UTF-8 `lexicon` (its first column), as
+// running text with a sentence end every seventh word.
+std::string TextOfForms(const std::string& lexicon) {
+  std::string text;
+  size_t words = 0;
+  for (size_t at = 0; at < lexicon.size() && words < 400;) {
+    size_t eol = lexicon.find('\n', at);
+    if (eol == std::string::npos) eol = lexicon.size();
+    const size_t tab = lexicon.find('\t', at);
+    if (tab != std::string::npos && tab < eol && tab > at) {
+      text += lexicon.substr(at, tab - at);
+      text += ++words % 7 == 0 ? ". " : " ";
+    }
+    at = eol + 1;
+  }
+  return text;
+}
+
 class SeedMaker {
  public:
   SeedMaker(std::string outDir, std::string dictDir)
@@ -76,6 +103,11 @@ class SeedMaker {
     // Language, message buffer size, words.
     const std::string language(1, static_cast<char>(index));
     Write("lemmatize_fuzz", code, language + static_cast<char>(200) + words + SpecialWords());
+    std::string utf8;
+    if (ReadBytes(lexicon, utf8)) {
+      // Language, options (a sentence begins), text.
+      Write("analyze_fuzz", code, language + '\0' + TextOfForms(utf8) + kTrickyText);
+    }
     Write("main_dictionary_fuzz", code, fuzzing::JoinParts(language + words, main));
     if (swd.size() > 0) Write("swd_fuzz", code, Unscrambled(swd));
 
