@@ -162,7 +162,8 @@ const ReadingList* WordLookup::CollectReadings(std::string_view word) {
   return &m_variant;
 }
 
-void WordLookup::SetLemmaCase(const ReadingList& readings, ReadingList& out) const {
+void WordLookup::SetLemmaCase(const ReadingList& readings, bool sentenceStart,
+                              ReadingList& out) const {
   const bool capitalisedNouns = m_language.row->capitalisedNouns;
   out.Clear();
   for (size_t i = 0; i < readings.Size(); ++i) {
@@ -171,6 +172,11 @@ void WordLookup::SetLemmaCase(const ReadingList& readings, ReadingList& out) con
     const int32_t tag = readings.Tag(i);
     if (capitalisedNouns && IsTrieSource(source) && !IsUntaggedTag(tag)) {
       out.Add(WithFirstLetter(lemma, IsNounTag(tag)), tag, source);
+    } else if (capitalisedNouns && sentenceStart && IsTrieSource(source) && IsUntaggedTag(tag) &&
+               CaseOf(readings, i, false) == LemmaCase::kCapital) {
+      // The first word of a sentence: the capital of an untagged lemma
+      // rebuilt from the word is the sentence's, not the dictionary's.
+      out.Add(WithFirstLetter(lemma, false), tag, source);
     } else {
       out.Add(lemma, tag, source);
     }
@@ -197,7 +203,7 @@ void WordLookup::GuessName(std::string_view word, ReadingList& readings) {
 void WordLookup::Finish(const ReadingList& readings, std::string_view word, bool sentenceStart,
                         ReadingList& answer) {
   const bool capitalisedNouns = m_language.row->capitalisedNouns;
-  SetLemmaCase(readings, m_probe);
+  SetLemmaCase(readings, sentenceStart, m_probe);
   const bool capital = StartsWithCapital(word);
   if (capital && !sentenceStart && !capitalisedNouns && ShapeOf(word) != CaseShape::kUpper) {
     GuessName(word, m_probe);

@@ -19,7 +19,8 @@
 //   - lemma case: lemmas keep the case the dictionary gives them, never the
 //     word's; in a language that capitalises its nouns, the main
 //     dictionary's lemma of a noun begins with a capital and every other
-//     tagged lemma with a small letter;
+//     tagged lemma with a small letter, and at the start of a sentence an
+//     untagged lemma rebuilt from the word loses the word's capital;
 //   - names: a capitalised word inside a sentence whose readings are all in
 //     lower case, the first no pronoun, article, preposition or the like,
 //     is most likely a name (not so in a language that capitalises its
@@ -76,7 +77,7 @@ class WordLookup {
   // `m_own`, `m_variants` or `m_variant`; null when it cannot be written.
   const ReadingList* CollectReadings(std::string_view word);
   // `readings` with the lemmas' case set, into `out`.
-  void SetLemmaCase(const ReadingList& readings, ReadingList& out) const;
+  void SetLemmaCase(const ReadingList& readings, bool sentenceStart, ReadingList& out) const;
   // Puts a guessed name in front of `readings` of a capitalised `word`
   // inside a sentence, when they are all in lower case and the first is no
   // closed-class word.

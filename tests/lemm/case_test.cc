@@ -72,6 +72,11 @@ TEST(LemmaCase, GermanNounsTakeACapitalAndNothingElse) {
   EXPECT_EQ(Lemmas(German(), "DIE"), "der/DETDs DIE/ANYC?");
   EXPECT_EQ(Lemmas(German(), "Ich", LEMM_SENTENCE_START), "ich/PNNPus Ich/NOMCus");
   EXPECT_EQ(Lemmas(German(), "Ich"), "Ich/NOMCus ich/PNNPus");
+  // An untagged lemma rebuilt from the word takes the word's capital, but
+  // the capital of a sentence's first word is the sentence's.
+  EXPECT_EQ(Lemmas(German(), "Es"), "Es/ANYC");
+  EXPECT_EQ(Lemmas(German(), "Es", LEMM_SENTENCE_START), "es/ANYC");
+  EXPECT_EQ(Lemmas(German(), "es", LEMM_SENTENCE_START), "es/ANYC");
 }
 
 TEST(Letters, SerbianCyrillicLettersFoldWholly) {

@@ -47,7 +47,8 @@ inline const char kGerman[] =
     "Ich\tIch\tNOMCus\n"
     "spielten\tspielen\tVRBFp3\n"
     "Name\tName\tNOMCms\n"
-    "ist\tsein\tVRBFs3\n";
+    "ist\tsein\tVRBFs3\n"
+    "es\tes\tANYC\n";
 
 inline const char kFrench[] =
     "l'\tle\tDETDs\n"
