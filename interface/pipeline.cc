@@ -162,7 +162,11 @@ extern "C" int32_t Lemmatize(const char* word, LemmatizerResult* result, char* e
       const std::string_view whole(word, length);
       const uint64_t generation = RegistryGeneration();
       const AnswerCache::Answer* answer = scratch.answers.Find(dictionary, generation, whole);
-      if (answer != nullptr && !russian) {
+      // The extension step changes nothing for a word the dictionary hit,
+      // nor once its table is known to be empty.
+      const bool extends = russian && answer != nullptr && answer->dictionaryHit != 1 &&
+                           !RusischExtensionIsSettledEmpty();
+      if (answer != nullptr && !extends) {
         // Straight from the kept answer into the record.
         result->dictionaryHit = answer->dictionaryHit;
         LemmatizerFreeResult(result);

@@ -162,9 +162,15 @@ int32_t RusischExtendResults(const char* word, ReadingList& readings, char* erro
       return 5;
     }
   }
+  if (state.table.empty()) return 0;
   std::string scratch;
   ExtendReadings(state.table, word, readings, scratch);
   return 0;
+}
+
+bool RusischExtensionIsSettledEmpty() {
+  const ExtensionState& state = State();
+  return state.loadAttempted && state.table.empty();
 }
 
 int32_t GetExtTagForString(const std::string& name) {

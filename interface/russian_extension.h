@@ -69,6 +69,11 @@ void ExtendReadings(const std::vector<ExtendEntry>& table, const char* word, Rea
 int32_t RusischExtendResults(const char* word, ReadingList& readings, char* errorBuffer,
                              int32_t errorBufferSize);
 
+// True once the process-wide table has been loaded (or its load has
+// failed) and holds no rows: RusischExtendResults then changes nothing and
+// returns 0, and the pipeline may skip it.
+bool RusischExtensionIsSettledEmpty();
+
 // The number of an extended tag name; raises the string object
 // "lemmatizerf: Language : doesn't contain tag : " followed by the name.
 int32_t GetExtTagForString(const std::string& name);

@@ -246,14 +246,27 @@ TEST_F(Russian, ExtensionAddsTheRowsOfTheLongestEnding) {
       "ka P ADAP NOMP\n"
       "ka NR ADAP ADAP\n"
       "shka A ADAT ADAT\n");
-  int32_t status = -1;
-  int32_t hit = -1;
-  EXPECT_EQ(
-      Lemmas("koshka", &status, &hit),
-      (Readings{
-          {"koshk", kAdap}, {"koshk", kAdat}, {"koshk", 2117}, {"koshk", 2150}, {"koshk", 2012}}));
-  EXPECT_EQ(status, 0);
-  EXPECT_EQ(hit, 0);
+  const Readings extended{
+      {"koshk", kAdap}, {"koshk", kAdat}, {"koshk", 2117}, {"koshk", 2150}, {"koshk", 2012}};
+  // The second time the answer is a kept one, and it is extended as well.
+  for (int round = 0; round < 2; ++round) {
+    int32_t status = -1;
+    int32_t hit = -1;
+    EXPECT_EQ(Lemmas("koshka", &status, &hit), extended) << round;
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(hit, 0);
+  }
+}
+
+TEST_F(Russian, AnEmptyExtensionTableChangesNoAnswer) {
+  RegisterExtension("");
+  for (int round = 0; round < 2; ++round) {
+    int32_t status = -1;
+    int32_t hit = -1;
+    EXPECT_EQ(Lemmas("koshka", &status, &hit), (Readings{{"koshk", kAdap}, {"koshk", kAdat}}));
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(hit, 0);
+  }
 }
 
 TEST_F(Russian, AFailedExtensionLoadIsReportedOnce) {
