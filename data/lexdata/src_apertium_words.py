@@ -1,0 +1,132 @@
+"""Apertium beyond the analysers' own paths: generators and running text.
+
+Walking an analyser lists the forms of its lexicon, but some forms exist
+only at run time or only in the other direction of a language pair:
+
+- a pair's generator (``xxx-mkd.autogen.bin``) holds every form of the
+  paradigms of the target language's dictionary, among them the comparison
+  of adjectives (нај-, по-) that the analysers build when they analyse;
+  walked like an analyser with its two sides swapped;
+- the analysers run over a word list of running text (``lt-proc``) give
+  the analyses of the words the walk left out.
+
+Both are cached like the analyser expansions.
+"""
+
+import hashlib
+import os
+import re
+import subprocess
+
+from . import apertium
+from .common import file_stamp, log, read_cached_rows, write_cached_rows
+
+
+_DEGREE_PREFIX = re.compile(r"^adj<pref><(comp|sup)>\+([^<+]+)<adj>")
+
+
+def _keep(form, analysis):
+    """(lemma, tags) of an analysis the lexicon keeps, or None.
+
+    The Macedonian dictionaries write the comparison prefix (по-, нај-) as an
+    analysis of its own joined to the adjective's
+    (``adj<pref><sup>+ситен<adj><m>...``): read as the adjective's analysis
+    with the degree (``ситен<adj><sup><m>...``).
+    """
+    from .sources import _keep_apertium
+    m = _DEGREE_PREFIX.match(analysis)
+    if m:
+        analysis = f"{m.group(2)}<adj><{m.group(1)}>" + analysis[m.end():]
+    return _keep_apertium(form, analysis)
+
+
+def generator_rows(path, version):
+    """Cached (form, lemma, 'tag tag ...') of every path of a generator."""
+    name = "apertium-gen-" + os.path.basename(path).replace(".autogen.bin", "") + \
+        f"-f{version}-" + file_stamp(path)
+    rows = read_cached_rows(name)
+    if rows is not None:
+        return rows
+    rows, seen = [], set()
+    for analysis, form in apertium.expand_att(apertium.dump(path)):
+        r = _keep(form, analysis)
+        if r is None:
+            continue
+        row = (form, r[0], " ".join(r[1]))
+        if row not in seen:
+            seen.add(row)
+            rows.append(row)
+    write_cached_rows(name, rows)
+    return rows
+
+
+def parse_lt_proc(text):
+    """(surface, analysis) pairs of lt-proc's ``^form/an1/an2$`` units; unknown
+    words (``/*form``) give none."""
+    for unit in text.split("^")[1:]:
+        body = unit.split("$", 1)[0]
+        parts = body.split("/")
+        if len(parts) < 2 or parts[1].startswith("*"):
+            continue
+        for analysis in parts[1:]:
+            yield parts[0], analysis
+
+
+# what lt-proc reads as one plain word (its stream format escapes ^$/<>...)
+_WORD = re.compile(r"[^\W\d_]+(?:[-'][^\W\d_]+)*")
+
+
+def analyse_words(paths, words, version):
+    """Cached (form, lemma, 'tag tag ...') of the analysers' analyses of the
+    words (those made of letters, with inner hyphens or apostrophes)."""
+    words = [w for w in words if _WORD.fullmatch(w)]
+    digest = hashlib.sha1("\n".join(words).encode("utf-8")).hexdigest()[:16]
+    name = f"apertium-words-{digest}-f{version}-{file_stamp(*paths)}"
+    rows = read_cached_rows(name)
+    if rows is not None:
+        return rows
+    log(f"  analysing {len(words):,} words with {len(paths)} analysers")
+    # a full stop after each word keeps lt-proc from joining words
+    text = "".join(w + " .\n" for w in words)
+    rows, seen = [], set()
+    for path in paths:
+        out = subprocess.run(["lt-proc", path], input=text, capture_output=True,
+                             text=True, encoding="utf-8", check=True).stdout
+        for form, analysis in parse_lt_proc(out):
+            r = _keep(form, analysis)
+            if r is None:
+                continue
+            row = (form, r[0], " ".join(r[1]))
+            if row not in seen:
+                seen.add(row)
+                rows.append(row)
+    write_cached_rows(name, rows)
+    return rows
+
+
+# ---------------------------------------------------------------- Macedonian
+
+# generators of the pairs whose target is Macedonian: (package, file)
+MK_GENERATORS = [("apertium-mkd-bul", "bul-mkd"), ("apertium-hbs-mkd", "hbs-mkd")]
+MK_ANALYSERS = ["mkd-bul", "mkd-eng", "mkd-hbs"]
+MK_NOTE = ("The generators of bul-mkd and hbs-mkd add every form of their "
+           "paradigms (the comparison of adjectives among them), and the three "
+           "analysers' analyses of the Tesseract Macedonian word list add the "
+           "forms their walk leaves out; both only fill forms the walk lacks.")
+
+
+def macedonian_rows(filter_version):
+    """(form, lemma, tokens) of the Macedonian generators and of the analysers
+    run over the Tesseract word list; the word list's Cyrillic types."""
+    from . import src_wordlists
+    from .script import is_cyrillic_word
+    from .sources import _find_analyser
+    rows = []
+    for pkg, name in MK_GENERATORS:
+        path = f"/usr/share/apertium/{pkg}/{name}.autogen.bin"
+        if os.path.exists(path):
+            rows += generator_rows(path, filter_version)
+    words = sorted({w for w in src_wordlists.tesseract_words("mkd") if is_cyrillic_word(w)})
+    paths = [p for p in (_find_analyser(a) for a in MK_ANALYSERS) if p]
+    rows += analyse_words(paths, words, filter_version)
+    return [(f, l, t.split()) for f, l, t in rows], words
