@@ -7,6 +7,8 @@ expansion that lists them as their own lemmas.
 """
 
 from . import sources as S
+from . import (src_albanian, src_apertium_words, src_frog, src_greek_paradigms,
+               src_voikko_words)
 from .merge import Layer
 from .script import ekavian_lemma, is_cyrillic_word, serbian_to_cyrillic
 from .tagmap import DROP, TagMap
@@ -55,13 +57,14 @@ EXTRA_PACKAGES = {
     "po": (["hunspell-pt-pt"], {}),
     "it": (["hunspell-it"], S.ITALIAN),
     "da": (["hunspell-da"], {}),
-    "du": (["hunspell-nl"], {}),
+    "du": (["hunspell-nl"] + src_frog.APT, {}),
     "ru": ([], S.AZ),
     "sl": (["hunspell-sr"], {}),
     "sk": (["hunspell-sr"], {}),
-    "al": (["myspell-sq"], {}),
-    "fi": (["voikko-fi", "python3-libvoikko", "dict-freedict-fin-eng"], {}),
-    "gr": (["hunspell-el", "dict-freedict-ell-eng"], {}),
+    "al": (src_albanian.APT, {}),
+    "fi": (src_voikko_words.APT, src_voikko_words.NPM),
+    "gr": (src_greek_paradigms.APT, {}),
+    "mk": (["tesseract-ocr", "tesseract-ocr-mkd"], {}),
 }
 # sk reads the Serbian analysers of sl and transliterates them
 APERTIUM_OF = {"sk": "sl"}
@@ -280,11 +283,21 @@ def recipe_da(stats, pool):
 
 
 def recipe_du(stats, pool):
-    return _apertium_then_hunspell(
-        "du", "hunspell-nl", "nl", stats, pool,
-        "Apertium nld-afr (small) first; Hunspell nl fills unknown forms. Its "
-        "verb stems are 1st/3rd singular forms, so weak past forms get the "
-        "stem, not the infinitive, as lemma.")
+    ap, srcs = apertium_layer("du", stats, pool)
+    analysed = {}
+    for f, l, _, _ in ap.readings:
+        analysed.setdefault(f, set()).add(l)
+    rows, choice, fsrcs, figures = src_frog.readings(analysed)
+    ap.readings = [(f, l, t, n + (1000 if choice.get(f) == l else 0))
+                   for f, l, t, n in ap.readings]
+    fr = Layer("frog", mapped(rows, tagmap("cgn"), "du", stats, "cgn"))
+    hs, hsrc = hunspell_layer("hunspell-nl", "nl")
+    return [ap, fr, hs], srcs + fsrcs + [hsrc], [
+        "Apertium nld-afr (small) first; " +
+        src_frog.NOTE.format(limit=src_frog.LIMIT) + " Hunspell nl fills unknown "
+        "forms; its verb stems are 1st/3rd singular forms, so weak past forms "
+        "frog has not seen get the stem, not the infinitive, as lemma.",
+        figures_note(figures)]
 
 
 def ordinal_lemmas(rows):
@@ -367,39 +380,52 @@ def recipe_sk(stats, pool):
 
 def recipe_mk(stats, pool):
     ap, srcs = apertium_layer("mk", stats, pool)
-    ap.readings = [r for r in ap.readings
-                   if is_cyrillic_word(r[0]) and is_cyrillic_word(r[1])
-                   and r[1] != "clitic"]
-    return [ap], srcs, [
-        "Union of the Macedonian Apertium analysers only (about 8 k lemmas); "
+    rows, words = src_apertium_words.macedonian_rows(S.FILTER_VERSION)
+    rows = [(f, f if l == "prpers" else l, t) for f, l, t in rows]
+    more = Layer("apertium generators and text", mapped(rows, tagmap("apertium"), "mk",
+                                                        stats, "apertium"), fallback=True)
+    for layer in (ap, more):
+        layer.readings = [r for r in layer.readings
+                          if is_cyrillic_word(r[0]) and is_cyrillic_word(r[1])
+                          and r[1] != "clitic"]
+    lower = [w for w in words if w == w.lower()]
+    walked = {r[0] for r in ap.readings}
+    known = walked | {r[0] for r in more.readings}
+    share = [100.0 * sum(1 for w in lower if w in k) / max(1, len(lower)) for k in (walked, known)]
+    return [ap, more], srcs + [S.deb_source("tesseract-ocr-mkd")], [
+        "Union of the Macedonian Apertium analysers (about 8 k lemmas); "
         "forms that mix Latin look-alike letters into Cyrillic and the "
         "artificial lemma 'clitic' are dropped. No other open Macedonian "
-        "lemma source exists in Debian or npm."]
+        "lemma source exists in Debian or npm.", src_apertium_words.MK_NOTE,
+        f"No dev set: of the {len(lower):,} lower-case Cyrillic types of the "
+        f"Tesseract Macedonian word list (running text), the analysers' walk "
+        f"knows {share[0]:.1f} %, the lexicon {share[1]:.1f} %."]
 
 
 def recipe_al(stats, pool):
-    hs, hsrc = hunspell_layer("myspell-sq", "sq_AL")
-    hs.fallback = False
-    # A form that is a headword of its own ("edhe", "bardhë") is more often
-    # that word than a suffixed form of a shorter stem ("edh", "bardh").
-    hs.readings = [(f, l, t, 1 if f == l else 0) for f, l, t, _ in hs.readings]
-    return [hs], [hsrc], [
-        "Hunspell sq_AL expansion only, untagged: regular verbs are right; "
-        "many definite noun forms are their own headwords (burri, libri), and "
-        "derived verbs keep the base's lemma. No irregular-form source."]
+    rows, hsrc = S.hunspell_readings("myspell-sq", "sq_AL")
+    tables, weighed, figures = src_albanian.readings(rows)
+    return [Layer("grammar tables", tables), Layer("hunspell sq_AL", weighed)], \
+        [hsrc, S.deb_source("tesseract-ocr-sqi")], [src_albanian.NOTE, figures_note(figures)]
+
+
+def figures_note(figures):
+    return "Word lists and headwords read: " + ", ".join(
+        f"{k} {v:,}" for k, v in figures.items()) + "."
 
 
 def recipe_fi(stats, pool):
-    from . import finnish
-    rows, srcs = finnish.readings()
-    return [Layer("voikko", mapped(rows, tagmap("voikko"), "fi", stats, "voikko"))], \
-        srcs, [finnish.NOTE]
+    analysed, own, srcs, figures = src_voikko_words.readings()
+    vm = tagmap("voikko")
+    return [Layer("voikko", mapped(analysed, vm, "fi", stats, "voikko")),
+            Layer("wikdict own lemmas", mapped(own, vm, "fi", stats, "voikko"))], \
+        srcs, [src_voikko_words.NOTE, figures_note(figures)]
 
 
 def recipe_gr(stats, pool):
-    from . import greek
-    rows, srcs = greek.readings()
-    return [Layer("greek pairing", rows)], srcs, [greek.NOTE]
+    tables, paired, srcs, figures = src_greek_paradigms.readings()
+    return [Layer("grammar tables", tables), Layer("greek pairing", paired)], srcs, \
+        [src_greek_paradigms.NOTE, figures_note(figures)]
 
 
 RECIPES = {"en": recipe_en, "de": recipe_de, "fr": recipe_fr, "es": recipe_es,
