@@ -6,9 +6,11 @@ do not know, so that a source which knows irregular forms wins over an
 expansion that lists them as their own lemmas.
 """
 
+import os
+
 from . import sources as S
 from . import (src_albanian, src_apertium_words, src_frog, src_greek_paradigms,
-               src_voikko_words)
+               src_russian_cases, src_voikko_words)
 from .merge import Layer
 from .script import ekavian_lemma, is_cyrillic_word, serbian_to_cyrillic
 from .tagmap import DROP, TagMap
@@ -333,11 +335,24 @@ def recipe_ru(stats, pool):
     ap, srcs = apertium_layer("ru", stats, pool,
                               convert=lambda s: s.replace("ё", "е"))
     ap.fallback = True
+    # the case readings beside the lexicon, for the extension rows
+    from .build import out_dir
+    tmap = tagmap("opencorpora")
+
+    def library_tag(tokens):
+        tag = tmap.map(tokens, "ru")
+        return None if tag == DROP else tag
+
+    names = src_russian_cases.case_names(((f, t) for f, _, t in fixed), library_tag)
+    n = src_russian_cases.write_cases(os.path.join(out_dir(), "ru-cases.tsv"), names)
     return [az, ap], [asrc] + srcs, [
         "OpenCorpora (npm az) first, parses in the package's probability "
         "order; the Russian Apertium analysers add missing forms. ё is "
         "folded to е; ordinals take their own nominative as lemma, not the "
-        "cardinal OpenCorpora links them to."]
+        "cardinal OpenCorpora links them to.",
+        f"The case, number and gender of the OpenCorpora parses go beside the "
+        f"lexicon into ru-cases.tsv ({n:,} form and tag pairs), from which "
+        f"lemm-build learns the extension rows."]
 
 
 def serbian_analyser_layer(ap, hs):

@@ -5,7 +5,8 @@ import os
 import tempfile
 import unittest
 
-from lexdata import src_apertium_words, src_freedict, src_frog, src_voikko_words
+from lexdata import (src_apertium_words, src_freedict, src_frog, src_russian_cases,
+                     src_voikko_words)
 from lexdata.src_wordlists import cspell_word
 from lexdata.tagmap import TagMap
 from lexdata.voikko_analyse import participle_verb
@@ -155,6 +156,50 @@ class ApertiumWords(unittest.TestCase):
         self.assertEqual(("куќа", ["n", "f", "sg", "nom", "ind"]),
                          src_apertium_words._keep("куќа", "куќа<n><f><sg><nom><ind>"))
         self.assertIsNone(src_apertium_words._keep("по", "adj<pref><comp>"))
+
+
+class RussianCases(unittest.TestCase):
+    def test_names_of_opencorpora_grammemes(self):
+        name = src_russian_cases.extended_name
+        self.assertEqual("GSM", name(["NOUN", "inan", "masc", "sing", "gent"]))
+        self.assertEqual("NPF", name(["NOUN", "anim", "femn", "plur", "nomn"]))
+        self.assertEqual("API", name(["ADJF", "Qual", "plur", "accs"]))
+        self.assertEqual("PSN", name(["NOUN", "inan", "neut", "sing", "loc2"]))
+        self.assertIsNone(name(["ADJS", "masc", "sing"]))          # no case
+        self.assertIsNone(name(["NOUN", "Fixd", "sing", "nomn"]))  # no gender
+        self.assertIsNone(name(["VERB", "perf", "tran", "past", "sing"]))
+
+    def test_names_per_form_and_library_tag(self):
+        rows = [("Стола", ["NOUN", "masc", "sing", "gent"]),
+                ("столы", ["NOUN", "masc", "plur", "nomn"]),
+                ("столы", ["NOUN", "masc", "plur", "accs"]),
+                ("ёлки", ["NOUN", "femn", "sing", "gent"]),
+                ("ёлки", ["NOUN", "femn", "plur", "nomn"]),
+                ("быстро", ["ADVB"])]
+        tags = {("NOUN", "masc", "sing"): "NOMCms", ("NOUN", "masc", "plur"): "NOMCmp",
+                ("NOUN", "femn", "sing"): "NOMCfs", ("NOUN", "femn", "plur"): "NOMCfp"}
+        got = src_russian_cases.case_names(rows, lambda t: tags.get(tuple(t[:3])))
+        self.assertEqual({("стола", "NOMCms"): {"GSM"}, ("столы", "NOMCmp"): {"NPM", "APM"},
+                          ("елки", "NOMCfs"): {"GSF"}, ("елки", "NOMCfp"): {"NPF"}}, got)
+        with tempfile.TemporaryDirectory() as d:
+            path = os.path.join(d, "ru-cases.tsv")
+            self.assertEqual(4, src_russian_cases.write_cases(path, got))
+            with open(path, encoding="utf-8") as f:
+                self.assertIn("столы\tNOMCmp\tAPM NPM\n", f.read())
+            self.assertEqual(got, src_russian_cases.read_cases(path))
+
+    def test_coverage_of_the_reference_readings(self):
+        cases = {("стола", "NOMCms"): {"GSM"}, ("столы", "NOMCmp"): {"NPM", "APM"},
+                 ("новой", "ADJEp"): {"GSF", "DSF"}}
+        tokens = [("стола", ["NOMCms"], ["GSM", "ASM"]),   # every reading
+                  ("Столы", ["NOMCmp"], ["NPM"]),          # one of two
+                  ("новой", ["ADJEp"], []),                # none
+                  ("быстро", ["ADVB"], [])]                # no reference: not counted
+        self.assertEqual((3, 1, 2), src_russian_cases.coverage(tokens, cases))
+        self.assertTrue(src_russian_cases.is_case_name("GSM"))
+        self.assertTrue(src_russian_cases.is_case_name("API"))
+        self.assertFalse(src_russian_cases.is_case_name("ADJ"))
+        self.assertFalse(src_russian_cases.is_case_name("NOMCms"))
 
 
 if __name__ == "__main__":
