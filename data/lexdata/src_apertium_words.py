@@ -47,8 +47,17 @@ def generator_rows(path, version):
     rows = read_cached_rows(name)
     if rows is not None:
         return rows
+    rows = kept_rows((form, analysis)
+                     for analysis, form in apertium.expand_att(apertium.dump(path)))
+    write_cached_rows(name, rows)
+    return rows
+
+
+def kept_rows(pairs):
+    """(form, lemma, 'tag tag ...') of the (surface, analysis) pairs the
+    lexicon keeps, without repeats, in their order."""
     rows, seen = [], set()
-    for analysis, form in apertium.expand_att(apertium.dump(path)):
+    for form, analysis in pairs:
         r = _keep(form, analysis)
         if r is None:
             continue
@@ -56,7 +65,6 @@ def generator_rows(path, version):
         if row not in seen:
             seen.add(row)
             rows.append(row)
-    write_cached_rows(name, rows)
     return rows
 
 
@@ -88,18 +96,9 @@ def analyse_words(paths, words, version):
     log(f"  analysing {len(words):,} words with {len(paths)} analysers")
     # a full stop after each word keeps lt-proc from joining words
     text = "".join(w + " .\n" for w in words)
-    rows, seen = [], set()
-    for path in paths:
-        out = subprocess.run(["lt-proc", path], input=text, capture_output=True,
-                             text=True, encoding="utf-8", check=True).stdout
-        for form, analysis in parse_lt_proc(out):
-            r = _keep(form, analysis)
-            if r is None:
-                continue
-            row = (form, r[0], " ".join(r[1]))
-            if row not in seen:
-                seen.add(row)
-                rows.append(row)
+    outputs = (subprocess.run(["lt-proc", path], input=text, capture_output=True, text=True,
+                              encoding="utf-8", check=True).stdout for path in paths)
+    rows = kept_rows(pair for out in outputs for pair in parse_lt_proc(out))
     write_cached_rows(name, rows)
     return rows
 

@@ -10,18 +10,11 @@
 #include "dictionary/tag_table.h"
 #include "platform/codepage.h"
 #include "registry/extended_tags.h"
+#include "tools/compiler/lexicon.h"
 
 namespace lemmatizer {
 
 namespace {
-
-int32_t TagNumber(const std::string& name) {
-  try {
-    return CTagTable::GetTagNumber(name.c_str());
-  } catch (const std::string&) {
-    return 0;
-  }
-}
 
 // Forms and names counted under one tag and ending.
 struct EndingCounts {
@@ -67,7 +60,7 @@ bool ReadCaseReadings(const std::string& path, int codePage, std::vector<CaseRea
     }
     const std::string tagName = line.substr(tab1 + 1, tab2 - tab1 - 1);
     auto tag = tags.find(tagName);
-    if (tag == tags.end()) tag = tags.emplace(tagName, TagNumber(tagName)).first;
+    if (tag == tags.end()) tag = tags.emplace(tagName, TagNumberOrZero(tagName)).first;
     reading.tag = tag->second;
     std::istringstream names(line.substr(tab2 + 1));
     bool known = reading.tag != 0;
