@@ -18,9 +18,10 @@ std::string FormatVa(const char* format, va_list args) {
   return text;
 }
 
-// The text of the last RaiseText; see the header for its lifetime.
+// The text of the last RaiseText of this thread; see the header for its
+// lifetime.
 std::string& RaisedText() {
-  static std::string text;
+  static thread_local std::string text;
   return text;
 }
 

@@ -8,9 +8,10 @@
 // Standard-library failures arrive as `std::exception`. The exports catch all
 // of them at one boundary (interface/boundary.h).
 //
-// RaiseText formats its message with no fixed bound into process-wide
-// storage that stays valid until the next RaiseText, which is after the
-// boundary has copied it (the library is used from one thread at a time).
+// RaiseText formats its message with no fixed bound into storage of the
+// calling thread that stays valid until the thread's next RaiseText, which
+// is after the boundary has copied it; threads that look words up at once
+// (the reentrant interface) do not share it.
 #ifndef LEMMATIZER_DICTIONARY_ERRORS_H_
 #define LEMMATIZER_DICTIONARY_ERRORS_H_
 

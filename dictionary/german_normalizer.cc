@@ -6,6 +6,8 @@
 #include "dictionary/hsq_format.h"
 #include "dictionary/lemmatizer.h"
 #include "platform/case_tables.h"
+#include "platform/checksum.h"
+#include "platform/coding.h"
 #include "platform/file.h"
 
 namespace {
@@ -32,18 +34,27 @@ char TranscriptionLetter(unsigned char c) {
 
 char SecondLetter(char first) { return first == 'S' ? 'S' : 'E'; }
 
-bool EndsWith(const std::string& text, const char* ending) {
+// Whether text[from..] ends with `ending`.
+bool EndsWith(const std::string& text, size_t from, const char* ending) {
   const size_t n = std::strlen(ending);
-  return text.size() >= n && text.compare(text.size() - n, n, ending) == 0;
+  return text.size() - from >= n && text.compare(text.size() - n, n, ending) == 0;
 }
 
-// The first rule whose ending ends the text has it replaced; true then.
-bool ReplaceFirstEnding(std::string& text, const char* const (*rules)[2], size_t count) {
+// The first rule whose ending ends text[from..] has it replaced; true then.
+bool ReplaceFirstEnding(std::string& text, size_t from, const char* const (*rules)[2],
+                        size_t count) {
   for (size_t i = 0; i < count; ++i) {
-    if (EndsWith(text, rules[i][0])) {
+    if (EndsWith(text, from, rules[i][0])) {
       text.replace(text.size() - std::strlen(rules[i][0]), std::string::npos, rules[i][1]);
       return true;
     }
+  }
+  return false;
+}
+
+bool HoldsDoubleS(const char* text) {
+  for (; text[0] != '\0'; ++text) {
+    if (text[0] == 'S' && text[1] == 'S') return true;
   }
   return false;
 }
@@ -83,8 +94,17 @@ CGermanNormalizer::CGermanNormalizer(const char* sharpSPath) {
     case lemmatizer::ReadStatus::kRead:
       break;
   }
-  m_sharpS.Assign(reinterpret_cast<const unsigned char*>(bytes.data()), count, kSharpSRecordSize,
-                  kSharpSValueOffset);
+  const auto* records = reinterpret_cast<const unsigned char*>(bytes.data());
+  size_t used = count;
+  const unsigned char* last = count >= 1 ? records + (count - 1) * kSharpSRecordSize : nullptr;
+  if (last != nullptr && last[0] == 0 && std::memcmp(last + 1, kSharpSChecksumMark, 3) == 0) {
+    used = count - 1;
+    const uint32_t stored = lemmatizer::DecodeFixed32(last + kSharpSValueOffset);
+    if (lemmatizer::Crc32(records, used * kSharpSRecordSize) != stored) {
+      lemmatizer::RaiseText("checksum error in file : %s (the file is damaged)", shown);
+    }
+  }
+  m_sharpS.Assign(records, used, kSharpSRecordSize, kSharpSValueOffset);
 }
 
 CGermanNormalizer::~CGermanNormalizer() = default;
@@ -108,12 +128,13 @@ bool CGermanNormalizer::IsUmlaut(unsigned char c) {
   return letter != 0 && letter != 'S';
 }
 
-bool CGermanNormalizer::Normalize(const char* word, char* key, size_t capacity) {
-  m_hyphenPrefix.clear();
-  m_umlautGaps.clear();
+int64_t CGermanNormalizer::NormalizeWord(const char* word, size_t /*length*/, char* key,
+                                         size_t capacity, NormalizerState& state) const {
+  state.hyphenPrefix.clear();
+  state.umlautGaps.clear();
   const char* rest = word;
   if (const char* hyphen = std::strrchr(word, '-')) {
-    m_hyphenPrefix.assign(word, hyphen + 1);
+    state.hyphenPrefix.assign(word, hyphen + 1);
     rest = hyphen + 1;
   }
   size_t out = 0;
@@ -121,31 +142,37 @@ bool CGermanNormalizer::Normalize(const char* word, char* key, size_t capacity) 
   for (int32_t i = 0; rest[i] != '\0'; ++i) {
     const auto c = static_cast<unsigned char>(rest[i]);
     const char letter = TranscriptionLetter(c);
-    if (out + (letter != 0 ? 2 : 1) + 1 > capacity) return false;
+    if (out + (letter != 0 ? 2 : 1) + 1 > capacity) return -1;
     if (letter == 0) {
       key[out++] = lemmatizer::kLatin1Upper(rest[i]);
       continue;
     }
-    m_umlautGaps.push_back(i - last);
+    state.umlautGaps.push_back(i - last);
     key[out++] = letter;
     key[out++] = SecondLetter(letter);
     last = i + 1;
   }
   key[out] = '\0';
-  return true;
+  return static_cast<int64_t>(out);
 }
 
-void CGermanNormalizer::MakeLemma(const char* word, const char* lemmaKey, std::string& out) {
+std::string_view CGermanNormalizer::MakeLemmaOf(const char* word, const char* lemmaKey,
+                                                const NormalizerState& state,
+                                                std::string& storage) const {
   const size_t wordLength = std::strlen(word);
-  const char* w = word + std::min(m_hyphenPrefix.size(), wordLength);
+  const char* w = word + std::min(state.hyphenPrefix.size(), wordLength);
   const size_t restLength = std::strlen(w);
 
+  // The lemma is the hyphen part, then the text made of the key.
+  std::string& text = storage;
+  text = state.hyphenPrefix;
+  const size_t from = text.size();
+
   // 1. Put the transcribed characters of the word back.
-  std::string text;
   const char* s = lemmaKey;
   const char* const end = lemmaKey + std::strlen(lemmaKey);
   size_t base = 0;
-  for (const int32_t gap : m_umlautGaps) {
+  for (const int32_t gap : state.umlautGaps) {
     const auto g = static_cast<size_t>(gap);
     if (base + g >= restLength) break;  // not the word that was normalized
     const char c = w[base + g];
@@ -168,25 +195,24 @@ void CGermanNormalizer::MakeLemma(const char* word, const char* lemmaKey, std::s
   text.append(s, end);
 
   // 2. The spelling of a final sharp s.
-  if (std::strstr(lemmaKey, "SS") != nullptr) {
-    ReplaceFirstEnding(text, kSharpSToDouble, 3);
-    const int32_t spelling = get_lemcode_simple(text.c_str());
-    if (spelling == 1 || spelling == 3) ReplaceFirstEnding(text, kDoubleToSharpS, 3);
+  if (HoldsDoubleS(lemmaKey)) {
+    ReplaceFirstEnding(text, from, kSharpSToDouble, 3);
+    const int32_t spelling = get_lemcode_simple(text.c_str() + from);
+    if (spelling == 1 || spelling == 3) ReplaceFirstEnding(text, from, kDoubleToSharpS, 3);
   }
 
   // 3. Case: all lower, or the first letter kept as the word had it.
   const bool lowerWord = lemmatizer::IsLatin1Small(static_cast<unsigned char>(w[0]));
-  for (size_t i = lowerWord ? 0 : 1; i < text.size(); ++i) {
+  for (size_t i = from + (lowerWord ? 0 : 1); i < text.size(); ++i) {
     text[i] = lemmatizer::kDefaultLower(text[i]);
   }
-
-  out = m_hyphenPrefix + text;
+  return storage;
 }
 
 int32_t CGermanNormalizer::get_lemcode_simple(const char* text) const {
   const std::string key = lemmatizer::kHsqWordStart + std::string(text);
-  bool exact = false;
-  const int64_t r = m_sharpS.FindResult(key.c_str(), static_cast<int64_t>(key.size()) - 1, &exact);
-  if (r == 0) lemmatizer::RaiseText("get_lemcode_simple() : should never get here!");
-  return static_cast<int32_t>(0u - static_cast<uint32_t>(m_sharpS.Value(r)));
+  const lemmatizer::RecordTrie::Hit hit =
+      m_sharpS.FindResult(key.c_str(), static_cast<int64_t>(key.size()) - 1);
+  if (hit.record == 0) lemmatizer::RaiseText("get_lemcode_simple() : should never get here!");
+  return static_cast<int32_t>(0u - static_cast<uint32_t>(m_sharpS.Value(hit.record)));
 }

@@ -23,8 +23,9 @@
 // MakeLemma has it when it asks: upper-case ASCII letters with the umlauts as typed and the final
 // sharp s spelled SS (größe asks for GRöSSE).
 //
-// The normalizer keeps the state of the last Normalize, so its object
-// serves one lookup at a time.
+// The hyphen part and the umlaut gaps are the NormalizerState of a word:
+// with NormalizeWord and MakeLemmaOf the caller keeps them, and any number
+// of lookups may share the normalizer.
 #ifndef LEMMATIZER_DICTIONARY_GERMAN_NORMALIZER_H_
 #define LEMMATIZER_DICTIONARY_GERMAN_NORMALIZER_H_
 
@@ -39,14 +40,21 @@ class CGermanNormalizer : public CWordNormalizer {
  public:
   static constexpr int kSharpSRecordSize = 8;
   static constexpr int kSharpSValueOffset = 4;
+  // A last record with key byte 0 (which no walk matches) and these three
+  // bytes holds the CRC-32 of the records before it.
+  static constexpr char kSharpSChecksumMark[4] = "crc";
 
   // Reads the sharp-s trie; raises "couldn't get size of file : %s",
-  // "couldn't open file : %s" or "read error from file : %s ".
+  // "couldn't open file : %s" or "read error from file : %s ", and
+  // "checksum error in file : %s ..." when the file ends with a checksum
+  // record that its records do not match.
   explicit CGermanNormalizer(const char* sharpSPath);
   ~CGermanNormalizer() override;
 
-  void MakeLemma(const char* word, const char* lemmaKey, std::string& out) override;
-  bool Normalize(const char* word, char* key, size_t capacity) override;
+  int64_t NormalizeWord(const char* word, size_t length, char* key, size_t capacity,
+                        NormalizerState& state) const override;
+  std::string_view MakeLemmaOf(const char* word, const char* lemmaKey, const NormalizerState& state,
+                               std::string& storage) const override;
 
   // The spelling class of `text` from the sharp-s trie. Raises
   // "get_lemcode_simple() : should never get here!" when the walk finds no
@@ -61,13 +69,11 @@ class CGermanNormalizer : public CWordNormalizer {
   static bool IsUmlaut(unsigned char c);
 
   // The state of the last Normalize.
-  const std::string& HyphenPrefix() const { return m_hyphenPrefix; }
-  const std::vector<int32_t>& UmlautGaps() const { return m_umlautGaps; }
+  const std::string& HyphenPrefix() const { return State().hyphenPrefix; }
+  const std::vector<int32_t>& UmlautGaps() const { return State().umlautGaps; }
 
  private:
-  std::string m_hyphenPrefix;
   lemmatizer::RecordTrie m_sharpS;
-  std::vector<int32_t> m_umlautGaps;
 };
 
 #endif  // LEMMATIZER_DICTIONARY_GERMAN_NORMALIZER_H_

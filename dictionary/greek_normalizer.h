@@ -8,7 +8,7 @@
 
 class CGreekNormalizer : public CWordNormalizer {
  public:
-  bool Normalize(const char* word, char* key, size_t capacity) override;
+  CGreekNormalizer() : CWordNormalizer(lemmatizer::kGreekKey) {}
 };
 
 #endif  // LEMMATIZER_DICTIONARY_GREEK_NORMALIZER_H_

@@ -93,5 +93,6 @@ void CLemmatizer::Load(const char* path, CWordNormalizer* normalizer, LemcodeHan
     FailLoad("checksum error in file : %s (the file is damaged)");
   }
   m_trie.Assign(records, count, lemmatizer::kHsqRecordSize, 1);
+  m_trie.BuildIndex(kIndexedNodeWidth);
   m_loaded = 1;
 }

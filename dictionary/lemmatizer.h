@@ -23,14 +23,25 @@
 #include <vector>
 
 #include "dictionary/hsq_format.h"
+#include "dictionary/reading_list.h"
 #include "dictionary/trie.h"
 #include "dictionary/word_normalizer.h"
 #include "rules/lemcode_handler.h"
+
+// What one lookup needs besides the dictionary. The caller keeps it and
+// reuses it, so that a lookup allocates nothing once its buffers have grown.
+struct LookupScratch {
+  NormalizerState normalizer;
+  std::string lemma;  // a lemma the normalizer rewrote
+};
 
 class CLemmatizer {
  public:
   // Size of the key and stem work buffers of a lookup.
   static constexpr int kWorkBufferSize = 1024;
+
+  // Nodes of the trie this wide get an index at load time.
+  static constexpr int kIndexedNodeWidth = 16;
 
   // Loads `path` with the default normalizer.
   CLemmatizer(const char* path, LemcodeHandler handler, intptr_t handlerArg);
@@ -38,11 +49,19 @@ class CLemmatizer {
   CLemmatizer& operator=(const CLemmatizer&) = delete;
   virtual ~CLemmatizer();
 
-  // Empties both lists and fills them with every reading of `word`, in trie
-  // order. Raises "Lemmatizer object is not initialised !" when not loaded,
-  // "GetTagSet: out of bounds : %d" for a stored raw tag above 1849, and
-  // whatever the handler raises. A word whose key does not fit the work
-  // buffer has no reading.
+  // Appends every reading of `word` to `out`, in trie order, each marked
+  // kTrie or kTrieGuess (the walk went through a wildcard). Raises "Lemmatizer
+  // object is not initialised !" when not loaded, "GetTagSet: out of bounds :
+  // %d" for a stored raw tag above 1849, and whatever the handler raises. A
+  // word whose key does not fit the work buffer has no reading. Changes
+  // nothing but `scratch` and `out`: any number of lookups may run at once.
+  // `length` is the word's length.
+  void FindReadings(const char* word, size_t length, LookupScratch& scratch,
+                    lemmatizer::ReadingList& out) const;
+
+  // Empties both lists and fills them with the readings of FindReadings
+  // (a failure leaves the tag of the reading it stopped at listed without
+  // its lemma). Uses scratch state of the object: one lookup at a time.
   void FindLemmas(const char* word, std::vector<std::string>& lemmas, std::vector<int32_t>& tags);
 
   // The cut and lemcode the lookup applies for a stored result on a key of
@@ -54,9 +73,13 @@ class CLemmatizer {
   // The lemma of one result: `cut` bytes off the end of `key` (the
   // normalized word of `length` bytes, without the word-start byte), the
   // handler's `lemcode` applied, and the normalizer's output form of it for
-  // `word`, the word as given. Raises what the handler raises.
-  void BuildLemma(const char* word, const char* key, int32_t length, int32_t cut, int32_t lemcode,
-                  std::string& lemma);
+  // `word`, the word as given, whose NormalizeWord left `state`. The stem is
+  // made in `stem` (kStemBufferSize bytes); the lemma is there or in
+  // `storage`. Raises what the handler raises.
+  static constexpr int kStemBufferSize = kWorkBufferSize + kStemGrowthReserve + 1;
+  std::string_view BuildLemmaOf(const char* word, const char* key, int32_t length, int32_t cut,
+                                int32_t lemcode, const NormalizerState& state, char* stem,
+                                std::string& storage) const;
 
   // The tag number of a stored raw tag: raw + 1, for raw 0..1849.
   static int32_t GetTagSet(int32_t raw);
@@ -91,10 +114,20 @@ class CLemmatizer {
   [[noreturn]] void FailLoad(const char* format);
 
  private:
-  void CollectCandidates(const char* key, int32_t length, std::vector<int32_t>& out) const;
-  static void DecodeResult(int32_t value, int32_t length, std::vector<int32_t>& out);
+  // Walks the trie for `key` ("#" + the normalized word of `length` bytes)
+  // and gives each result, with the cut rules applied, to `onResult` with
+  // whether the walk went through a wildcard, which it also returns.
+  template <typename OnResult>
+  bool CollectCandidates(const char* key, int32_t length, OnResult&& onResult) const;
+  static lemmatizer::HsqResult DecodeResult(int32_t value, int32_t length);
 
-  std::vector<int32_t> m_candidates;
+  // Walks the key of `word` and, for each result, gives its tag to `onTag`
+  // and then its lemma (and whether the walk guessed) to `onLemma`.
+  template <typename OnTag, typename OnLemma>
+  void WalkReadings(const char* word, size_t wordLength, LookupScratch& scratch, OnTag&& onTag,
+                    OnLemma&& onLemma) const;
+
+  LookupScratch m_scratch;  // of FindLemmas
   char m_header[lemmatizer::kHsqHeaderSize];
   std::string m_path;
   lemmatizer::RecordTrie m_trie;

@@ -2,15 +2,13 @@
 
 #include "rules/russian.h"
 
-CRussianLemmatizer::CRussianLemmatizer(const char* path)
+CRussianEditionLemmatizer::CRussianEditionLemmatizer(const char* path, LemcodeHandler handler)
     : m_russianNormalizer(new CRussianNormalizer()) {
-  Load(path, m_russianNormalizer, lemmatizer::RussianLemcodeHandler, 0);
+  Load(path, m_russianNormalizer, handler, 0);
 }
 
-CRussianLemmatizer::~CRussianLemmatizer() = default;
+CRussianLemmatizer::CRussianLemmatizer(const char* path)
+    : CRussianEditionLemmatizer(path, lemmatizer::RussianLemcodeHandler) {}
 
-CR4Lemmatizer::CR4Lemmatizer(const char* path) : m_russianNormalizer(new CRussianNormalizer()) {
-  Load(path, m_russianNormalizer, lemmatizer::R4LemcodeHandler, 0);
-}
-
-CR4Lemmatizer::~CR4Lemmatizer() = default;
+CR4Lemmatizer::CR4Lemmatizer(const char* path)
+    : CRussianEditionLemmatizer(path, lemmatizer::R4LemcodeHandler) {}

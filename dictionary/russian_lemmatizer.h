@@ -9,22 +9,22 @@
 #include "dictionary/lemmatizer.h"
 #include "dictionary/russian_normalizer.h"
 
-class CRussianLemmatizer : public CLemmatizer {
- public:
-  explicit CRussianLemmatizer(const char* path);
-  ~CRussianLemmatizer() override;
+// What both editions share: the Russian normalizer, owned by the base.
+class CRussianEditionLemmatizer : public CLemmatizer {
+ protected:
+  CRussianEditionLemmatizer(const char* path, LemcodeHandler handler);
 
- private:
   CRussianNormalizer* m_russianNormalizer;  // owned by the base
 };
 
-class CR4Lemmatizer : public CLemmatizer {
+class CRussianLemmatizer : public CRussianEditionLemmatizer {
+ public:
+  explicit CRussianLemmatizer(const char* path);
+};
+
+class CR4Lemmatizer : public CRussianEditionLemmatizer {
  public:
   explicit CR4Lemmatizer(const char* path);
-  ~CR4Lemmatizer() override;
-
- private:
-  CRussianNormalizer* m_russianNormalizer;  // owned by the base
 };
 
 #endif  // LEMMATIZER_DICTIONARY_RUSSIAN_LEMMATIZER_H_

@@ -12,7 +12,7 @@
 
 class CRussianNormalizer : public CWordNormalizer {
  public:
-  bool Normalize(const char* word, char* key, size_t capacity) override;
+  CRussianNormalizer() : CWordNormalizer(lemmatizer::kRussianKey) {}
 };
 
 #endif  // LEMMATIZER_DICTIONARY_RUSSIAN_NORMALIZER_H_

@@ -7,6 +7,8 @@
 #include "dictionary/german_normalizer.h"
 #include "dictionary/hsq_format.h"
 #include "dictionary/trie_writer.h"
+#include "platform/checksum.h"
+#include "platform/coding.h"
 
 namespace lemmatizer {
 
@@ -67,8 +69,13 @@ std::string SharpSTrieBytes(const std::vector<SharpSEntry>& entries, int32_t def
   std::vector<TrieRecord> records;
   WriteSharpSNode(root, defaultClass, records);
 
-  return RecordTrieBytes(records, CGermanNormalizer::kSharpSRecordSize,
-                         CGermanNormalizer::kSharpSValueOffset);
+  std::string bytes = RecordTrieBytes(records, CGermanNormalizer::kSharpSRecordSize,
+                                      CGermanNormalizer::kSharpSValueOffset);
+  // The checksum record closes the file.
+  std::string trailer(CGermanNormalizer::kSharpSValueOffset, '\0');
+  trailer.replace(1, 3, CGermanNormalizer::kSharpSChecksumMark, 3);
+  PutFixed32(trailer, Crc32(bytes.data(), bytes.size()));
+  return bytes + trailer;
 }
 
 }  // namespace lemmatizer

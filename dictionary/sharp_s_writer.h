@@ -27,7 +27,7 @@ struct SharpSEntry {
   bool wholeText;         // false: every text that ends in `text`
 };
 
-// The bytes of a sharp-s trie file.
+// The bytes of a sharp-s trie file, closed by its checksum record.
 std::string SharpSTrieBytes(const std::vector<SharpSEntry>& entries, int32_t defaultClass);
 
 }  // namespace lemmatizer

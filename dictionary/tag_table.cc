@@ -1,8 +1,8 @@
 #include "dictionary/tag_table.h"
 
-#include <algorithm>
 #include <cstring>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -35,14 +35,14 @@ const std::vector<std::string>& Names() {
   return names;
 }
 
-// (name, number) for 1..1849, sorted by name in byte order; built on first use.
-const std::vector<std::pair<std::string, int32_t>>& NameIndex() {
-  static const std::vector<std::pair<std::string, int32_t>> index = [] {
-    std::vector<std::pair<std::string, int32_t>> pairs;
-    pairs.reserve(CTagTable::kLastTag);
-    for (int32_t n = 1; n <= CTagTable::kLastTag; ++n) pairs.emplace_back(Names()[n], n);
-    std::sort(pairs.begin(), pairs.end());
-    return pairs;
+// Name to number for 1..1849; built on first use.
+const std::unordered_map<std::string_view, int32_t>& NameIndex() {
+  static const std::unordered_map<std::string_view, int32_t> index = [] {
+    std::unordered_map<std::string_view, int32_t> names;
+    names.reserve(CTagTable::kLastTag);
+    // Names are unique; were one not, the lowest number would keep it.
+    for (int32_t n = CTagTable::kLastTag; n >= 1; --n) names[Names()[n]] = n;
+    return names;
   }();
   return index;
 }
@@ -56,18 +56,17 @@ const char* CTagTable::GetString(int32_t n) {
   return Names()[n].c_str();
 }
 
+int32_t CTagTable::FindTagNumber(std::string_view name) {
+  const auto& index = NameIndex();
+  const auto it = index.find(name);
+  return it == index.end() ? -1 : it->second;
+}
+
 int32_t CTagTable::GetTagNumber(const char* name) {
   const std::string key = name == nullptr ? "" : name;
-  const auto& index = NameIndex();
-  const auto it = std::lower_bound(
-      index.begin(), index.end(), key,
-      [](const std::pair<std::string, int32_t>& entry, const std::string& k) {
-        return entry.first < k;
-      });
-  if (it == index.end() || it->first != key) {
-    lemmatizer::RaiseString("lemmatizer: Language : doesn't contain tag : " + key);
-  }
-  return it->second;
+  const int32_t number = FindTagNumber(key);
+  if (number < 0) lemmatizer::RaiseString("lemmatizer: Language : doesn't contain tag : " + key);
+  return number;
 }
 
 const char* CTagTable::Entry(int32_t n) {

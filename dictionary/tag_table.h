@@ -8,6 +8,7 @@
 #define LEMMATIZER_DICTIONARY_TAG_TABLE_H_
 
 #include <cstdint>
+#include <string_view>
 
 class CTagTable {
  public:
@@ -24,9 +25,20 @@ class CTagTable {
   // followed by the name when there is none.
   static int32_t GetTagNumber(const char* name);
 
+  // The number of the tag called `name`, or -1; never raises.
+  static int32_t FindTagNumber(std::string_view name);
+
   // Entry `n` of the table for 0 to 1850 (entry 0 is empty, 1850 "TAGNO"),
   // without a bounds error; null outside that range.
   static const char* Entry(int32_t n);
 };
+
+namespace lemmatizer {
+
+// The tag of proper nouns ("NOMP"), which the PWD dictionary gives every
+// lemma it makes and the UTF-8 interface its guessed names.
+constexpr int32_t kNompTag = 97;
+
+}  // namespace lemmatizer
 
 #endif  // LEMMATIZER_DICTIONARY_TAG_TABLE_H_

@@ -15,6 +15,11 @@
 // malformed file does that), ends without a result; no walk ever reads
 // outside the array, and every step either uses a key byte or moves to a
 // later record, so every walk ends.
+//
+// Wide nodes can be indexed when the trie is loaded (BuildIndex): for each
+// byte value, the record the scan of the node would stop at, so that a step
+// through such a node costs one table read instead of a scan. The index
+// gives the same record as the scan, for any file.
 #ifndef LEMMATIZER_DICTIONARY_TRIE_H_
 #define LEMMATIZER_DICTIONARY_TRIE_H_
 
@@ -31,18 +36,40 @@ class RecordTrie {
   void Assign(const unsigned char* bytes, size_t count, int recordSize, int valueOffset);
   void Clear();
 
+  // Indexes every node of at least `minWidth` records that ends with a
+  // wildcard within 255 records of its start.
+  void BuildIndex(int minWidth);
+
   int64_t Count() const { return static_cast<int64_t>(m_values.size()); }
   unsigned char Key(int64_t record) const { return m_keys[record - 1]; }
   int32_t Value(int64_t record) const { return m_values[record - 1]; }
 
-  // Walks key[0..last] from key[last] towards key[0]. Returns the number of
-  // the result record the walk reaches, or 0; `exact` tells whether the
-  // result's key byte was the wanted byte (false: the wildcard).
-  int64_t FindResult(const char* key, int64_t last, bool* exact) const;
+  struct Hit {
+    int64_t record = 0;     // the result record the walk reached, or 0
+    bool exact = false;     // its key byte was the wanted byte, not the wildcard
+    bool wildcard = false;  // some step of the walk went through the wildcard
+  };
+
+  // Walks key[0..last] from key[last] towards key[0].
+  Hit FindResult(const char* key, int64_t last) const;
+
+  // Bytes the index takes.
+  size_t IndexBytes() const { return m_indexed.size() * 8 + m_rank.size() * 4 + m_tables.size(); }
 
  private:
+  // The record from `r` on at which the scan for `wanted` stops (its byte
+  // or the wildcard), or 0 when it runs off the end.
+  int64_t Scan(int64_t r, unsigned char wanted) const;
+
   std::vector<unsigned char> m_keys;
   std::vector<int32_t> m_values;
+  // The index: bit r - 1 of m_indexed marks an indexed node starting at
+  // record r; m_rank[w] counts the marks in the words before w, which
+  // numbers the node's table of 256 bytes in m_tables: for each byte value
+  // 1 + the offset of the record the scan stops at.
+  std::vector<uint64_t> m_indexed;
+  std::vector<uint32_t> m_rank;
+  std::vector<unsigned char> m_tables;
 };
 
 }  // namespace lemmatizer

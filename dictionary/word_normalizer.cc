@@ -1,13 +1,15 @@
 #include "dictionary/word_normalizer.h"
 
-#include "platform/case_tables.h"
-
 CWordNormalizer::~CWordNormalizer() = default;
 
-void CWordNormalizer::MakeLemma(const char* /*word*/, const char* lemmaKey, std::string& out) {
-  out.assign(lemmaKey);
+int64_t CWordNormalizer::NormalizeWord(const char* word, size_t length, char* key, size_t capacity,
+                                       NormalizerState& /*state*/) const {
+  if (!lemmatizer::MapText(word, length, *m_map, key, capacity)) return -1;
+  return static_cast<int64_t>(length);
 }
 
-bool CWordNormalizer::Normalize(const char* word, char* key, size_t capacity) {
-  return lemmatizer::MapText(word, lemmatizer::kDefaultLower, key, capacity);
+std::string_view CWordNormalizer::MakeLemmaOf(const char* /*word*/, const char* lemmaKey,
+                                              const NormalizerState& /*state*/,
+                                              std::string& /*storage*/) const {
+  return lemmaKey;
 }

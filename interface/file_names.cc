@@ -18,8 +18,8 @@ LanguageFileNames NamesBelowBase(const std::string& basePath, const std::string&
 }
 
 LanguageFileNames NamesInDirectory(const std::string& directory, const std::string& code,
-                                   const Language* row) {
-  const std::string base = directory + "\\" + code;
+                                   const Language* row, char separator) {
+  const std::string base = directory + separator + code;
   LanguageFileNames names;
   names.swd = base + ".swd";
   names.dictionary = base + "-cwd.hsq";

@@ -34,8 +34,9 @@ LanguageFileNames NamesBelowBase(const std::string& basePath, const std::string&
 
 // The names LemmatizerCreateEx forms from a directory and a lower-case code
 // of the language `row` (null: an unknown code, which reads no extra file).
+// The reentrant interface forms the same names with '/' as `separator`.
 LanguageFileNames NamesInDirectory(const std::string& directory, const std::string& code,
-                                   const Language* row);
+                                   const Language* row, char separator = '\\');
 
 // The file names (without directory) that either entry point opens for
 // the language, each once: what a dictionary directory must hold.

@@ -104,12 +104,11 @@ LEMMATIZER_EXPORT int32_t LemmatizeInitRusischExtendPath(const char* path, char*
  * with the message of a failure inside the library (for example a language
  * that has no dictionaries, or a null word or record); 5 when the Russian
  * extension file could not be loaded. */
-LEMMATIZER_EXPORT int32_t Lemmatize(const char* word, LemmatizerResult* result,
-                                    char* errorBuffer, int32_t errorBufferSize);
+LEMMATIZER_EXPORT int32_t Lemmatize(const char* word, LemmatizerResult* result, char* errorBuffer,
+                                    int32_t errorBufferSize);
 
 /* Lemmatize without a message buffer; the third argument has no effect. */
-LEMMATIZER_EXPORT int32_t LemmatizeEH(const char* word, LemmatizerResult* result,
-                                      int32_t unused);
+LEMMATIZER_EXPORT int32_t LemmatizeEH(const char* word, LemmatizerResult* result, int32_t unused);
 
 /* Copies the active language code, NUL-terminated, into `language` (64 bytes
  * always suffice; the code is empty before any language was made active).

@@ -4,6 +4,7 @@
 
 #include "dictionary/errors.h"
 #include "dictionary/lemmatizer.h"
+#include "interface/answer_cache.h"
 #include "interface/boundary.h"
 #include "interface/lemmatizer.h"
 #include "interface/result.h"
@@ -19,24 +20,11 @@ namespace {
 
 // The capitals of the special forms, whatever the language: those of the
 // default lower-case table (A-Z and the Latin-1 capitals).
-bool IsUpper(unsigned char c) { return IsDefaultCapital(c); }
-
 bool AllUpper(const char* text, size_t length) {
   for (size_t i = 0; i < length; ++i) {
-    if (!IsUpper(static_cast<unsigned char>(text[i]))) return false;
+    if (!IsDefaultCapital(static_cast<unsigned char>(text[i]))) return false;
   }
   return true;
-}
-
-// Second editions answer the special forms with their own tags.
-bool IsVariant(const char* language) {
-  const Language* row = FindLanguage(language);
-  return row != nullptr && row->IsSecondEdition();
-}
-
-bool TakesRussianRoad(const char* language) {
-  const Language* row = FindLanguage(language);
-  return row != nullptr && row->TakesRussianRoad();
 }
 
 enum class SEnding { kNone, kPlain, kApostrophe };
@@ -49,83 +37,92 @@ SEnding SEndingKind(const char* word, size_t length) {
   const unsigned char c = static_cast<unsigned char>(word[n]);
   const char d = word[n + 1];
   if ((c == 0xB4 || c == '\'' || c == '`') && d == 's') return SEnding::kApostrophe;
-  if (IsUpper(c) && d == 's') return SEnding::kPlain;
+  if (IsDefaultCapital(c) && d == 's') return SEnding::kPlain;
   return SEnding::kNone;
-}
-
-void Add(std::vector<std::string>& lemmas, std::vector<int32_t>& tags, std::string lemma,
-         int32_t tag) {
-  lemmas.push_back(std::move(lemma));
-  tags.push_back(tag);
 }
 
 }  // namespace
 
-bool LemmatizeSpecialForms(const char* word, std::vector<std::string>& lemmas,
-                           std::vector<int32_t>& tags, const char* language) {
-  lemmas.clear();
-  tags.clear();
-  const size_t length = std::strlen(word);
+bool LemmatizeSpecialForms(const char* word, size_t length, bool secondEdition, ReadingList& out) {
   if (length == 0) return false;
-  const int32_t anyc = IsVariant(language) ? kH0Tag : kAnycTag;
-  if (std::strcmp(word, ";") == 0) {
-    Add(lemmas, tags, word, IsVariant(language) ? kH12Tag : kPcscTag);
+  const int32_t anyc = secondEdition ? kH0Tag : kAnycTag;
+  const std::string_view whole(word, length);
+  if (whole == ";") {
+    out.Add(whole, secondEdition ? kH12Tag : kPcscTag, ReadingSource::kSpecialForm);
     return true;
   }
   if (length > 1 && (word[length - 1] == '-' || AllUpper(word, length))) {
-    Add(lemmas, tags, word, anyc);
+    out.Add(whole, anyc, ReadingSource::kSpecialForm);
     return true;
   }
   const SEnding kind = SEndingKind(word, length);
   if (kind == SEnding::kPlain && length > 2) {
-    Add(lemmas, tags, std::string(word, length - 1), anyc);
+    out.Add(whole.substr(0, length - 1), anyc, ReadingSource::kSpecialForm);
     return true;
   }
   if (kind == SEnding::kApostrophe && length > 3) {
-    Add(lemmas, tags, std::string(word, length - 2), anyc);
+    out.Add(whole.substr(0, length - 2), anyc, ReadingSource::kSpecialForm);
     return true;
   }
   return false;
 }
 
-void LemmatizeLookup(const char* word, std::vector<std::string>& lemmas, std::vector<int32_t>& tags,
+void LemmatizeLookup(const char* word, size_t length, const CSWD& swd, const CPWD& pwd,
+                     const CLemmatizer& dictionary, WordScratch& scratch, ReadingList& out,
                      int32_t* dictionaryHit) {
-  if (std::strlen(word) >= kOverlongWord) {
-    lemmas.clear();
-    tags.clear();
-    Add(lemmas, tags, word, kAnycTag);
-    *dictionaryHit = 0;
-    return;
-  }
-  CSWD* swd = CLemmatizerFactory::GetActualSwd();
-  if (swd == nullptr) RaiseString("Lemmatize() : didn't get SWD object from Factory!");
-  CPWD* pwd = CLemmatizerFactory::GetActualPwd();
-  if (pwd == nullptr) RaiseString("Lemmatize() : didn't get PWD object from Factory!");
-  CLemmatizer* dictionary = CLemmatizerFactory::GetActualLemmatizer();
-  if (dictionary == nullptr)
-    RaiseString("Lemmatize() : didn't get Lemmatizer object from Factory!");
-
-  if (swd->Lookup(word, lemmas, tags)) {
+  if (swd.Find(word, length, out)) {
     *dictionaryHit = 1;
     return;
   }
   int32_t final = 0;
-  std::vector<std::string> reserveLemmas;
-  std::vector<int32_t> reserveTags;
-  if (pwd->Lookup(word, lemmas, tags, final)) {
+  ReadingList& reserve = scratch.reserve;
+  reserve.Clear();
+  if (pwd.Find(word, reserve, final, scratch.pwdLemma)) {
     *dictionaryHit = 1;
-    if (final != 0) return;
-    reserveLemmas = lemmas;
-    reserveTags = tags;
+    if (final != 0) {
+      out.Append(reserve);
+      return;
+    }
   } else {
     *dictionaryHit = 0;
   }
-  dictionary->FindLemmas(word, lemmas, tags);
-  lemmas.insert(lemmas.end(), reserveLemmas.begin(), reserveLemmas.end());
-  tags.insert(tags.end(), reserveTags.begin(), reserveTags.end());
+  dictionary.FindReadings(word, length, scratch.dictionary, out);
+  out.Append(reserve, ReadingSource::kPwdBehind);
 }
 
 }  // namespace lemmatizer
+
+namespace {
+
+// The exports serve one thread at a time (lemmatizer.h), so their state
+// needs no more than plain statics.
+
+// The row of the active language's code, looked up again only when the code
+// changes.
+const lemmatizer::Language* ActiveRow(const char* code) {
+  static char cachedCode[3] = {1, 0, 0};
+  static const lemmatizer::Language* cachedRow = nullptr;
+  if (std::memcmp(cachedCode, code, sizeof(cachedCode)) != 0) {
+    cachedRow = lemmatizer::FindLanguage(code);
+    std::memcpy(cachedCode, code, sizeof(cachedCode));
+  }
+  return cachedRow;
+}
+
+// The scratch of Lemmatize: its buffers keep their size between words, and
+// the answers it found last.
+struct ExportScratch {
+  lemmatizer::WordScratch word;
+  lemmatizer::ReadingList readings;
+  lemmatizer::AnswerCache answers;
+};
+
+ExportScratch& Scratch() {
+  static ExportScratch scratch;
+  return scratch;
+}
+
+}  // namespace
 
 extern "C" int32_t Lemmatize(const char* word, LemmatizerResult* result, char* errorBuffer,
                              int32_t errorBufferSize) {
@@ -133,28 +130,60 @@ extern "C" int32_t Lemmatize(const char* word, LemmatizerResult* result, char* e
   return Guard(kLemmatizeRule, errorBuffer, errorBufferSize, [&]() -> int32_t {
     if (word == nullptr) RaiseText("Lemmatize() : no word given!");
     if (result == nullptr) RaiseText("Lemmatize() : no result record given!");
-    std::vector<std::string> lemmas;
-    std::vector<int32_t> tags;
-    char language[64] = {0};
-    if (LemmatizeGetLanguage(language, errorBuffer, errorBufferSize) != 0) {
-      CopyMessage(errorBuffer, errorBufferSize, "error get act lang!");
-      return 3;
-    }
-    const bool russian = TakesRussianRoad(language);
-    if (!russian && LemmatizeSpecialForms(word, lemmas, tags, language)) {
+    // The active code is the registry's, as LemmatizeGetLanguage would
+    // copy it (which cannot fail for a buffer of our own).
+    const Language* row = ActiveRow(CLemmatizerFactory::m_actLanguage);
+    const bool russian = row != nullptr && row->TakesRussianRoad();
+    ExportScratch& scratch = Scratch();
+    ReadingList& readings = scratch.readings;
+    readings.Clear();
+    const size_t length = std::strlen(word);
+    if (!russian &&
+        LemmatizeSpecialForms(word, length, row != nullptr && row->IsSecondEdition(), readings)) {
       // The previous result of a reused record is released here too;
       // dictionaryHit stays as it was.
       LemmatizerFreeResult(result);
-      FillResult(result, lemmas, tags);
+      FillResult(result, readings);
       return 0;
     }
-    LemmatizeLookup(word, lemmas, tags, &result->dictionaryHit);
+    if (length >= kOverlongWord) {
+      readings.Add(std::string_view(word, length), kAnycTag, ReadingSource::kOverlong);
+      result->dictionaryHit = 0;
+    } else {
+      const ActualObjects objects = GetActualObjects();
+      if (objects.swd == nullptr) RaiseString("Lemmatize() : didn't get SWD object from Factory!");
+      if (objects.pwd == nullptr) RaiseString("Lemmatize() : didn't get PWD object from Factory!");
+      if (objects.dictionary == nullptr) {
+        RaiseString("Lemmatize() : didn't get Lemmatizer object from Factory!");
+      }
+      const CSWD* swd = objects.swd;
+      const CPWD* pwd = objects.pwd;
+      const CLemmatizer* dictionary = objects.dictionary;
+      const std::string_view whole(word, length);
+      const uint64_t generation = RegistryGeneration();
+      const AnswerCache::Answer* answer = scratch.answers.Find(dictionary, generation, whole);
+      if (answer != nullptr && !russian) {
+        // Straight from the kept answer into the record.
+        result->dictionaryHit = answer->dictionaryHit;
+        LemmatizerFreeResult(result);
+        FillResult(result, answer->count, answer->tags, answer->lengths, answer->text);
+        return 0;
+      }
+      if (answer != nullptr) {
+        result->dictionaryHit = answer->dictionaryHit;
+        AnswerCache::AppendTo(*answer, readings);
+      } else {
+        LemmatizeLookup(word, length, *swd, *pwd, *dictionary, scratch.word, readings,
+                        &result->dictionaryHit);
+        scratch.answers.Store(dictionary, generation, whole, readings, result->dictionaryHit);
+      }
+    }
     LemmatizerFreeResult(result);
     if (russian && result->dictionaryHit != 1 &&
-        RusischExtendResults(word, lemmas, tags, errorBuffer, errorBufferSize) != 0) {
+        RusischExtendResults(word, readings, errorBuffer, errorBufferSize) != 0) {
       return 5;
     }
-    FillResult(result, lemmas, tags);
+    FillResult(result, readings);
     return 0;
   });
 }

@@ -90,18 +90,14 @@ bool operator<(const ExtendEntry& a, const ExtendEntry& b) {
   return a.reversedEnding < b.reversedEnding;
 }
 
-void LoadRusischExtendFile(std::vector<ExtendEntry>& table, char* errorBuffer,
-                           int32_t errorBufferSize) {
-  const std::string& path = State().extendFilePath;
-  if (path.empty()) Fail(errorBuffer, errorBufferSize, "extend filename empty, not init?");
+void ReadExtensionTable(const std::string& path, std::vector<ExtendEntry>& table) {
   std::stringstream text;
   if (!ReadScrambledFile(path.c_str(), text)) {
-    Fail(errorBuffer, errorBufferSize,
-         FormatMessage("open extend file error : \xA7%s\xA7", path.c_str()));
+    RaiseText("open extend file error : \xA7%s\xA7", path.c_str());
   }
   std::string line;
   if (!ReadBoundedLine(text, line) || !HasTitle(line)) {
-    Fail(errorBuffer, errorBufferSize, "open extend file title line error!");
+    RaiseText("open extend file title line error!");
   }
   try {
     while (ReadBoundedLine(text, line)) AddRows(line, table);
@@ -114,8 +110,48 @@ void LoadRusischExtendFile(std::vector<ExtendEntry>& table, char* errorBuffer,
   std::stable_sort(table.begin(), table.end());
 }
 
-int32_t RusischExtendResults(const char* word, std::vector<std::string>& lemmas,
-                             std::vector<int32_t>& tags, char* errorBuffer,
+void LoadRusischExtendFile(std::vector<ExtendEntry>& table, char* errorBuffer,
+                           int32_t errorBufferSize) {
+  const std::string& path = State().extendFilePath;
+  if (path.empty()) Fail(errorBuffer, errorBufferSize, "extend filename empty, not init?");
+  try {
+    ReadExtensionTable(path, table);
+  } catch (const char* message) {
+    CopyMessage(errorBuffer, errorBufferSize, message);
+    throw;
+  }
+}
+
+void ExtendReadings(const std::vector<ExtendEntry>& table, const char* word, ReadingList& readings,
+                    std::string& scratch) {
+  if (table.empty()) return;
+  std::string reversedWord(word);
+  std::reverse(reversedWord.begin(), reversedWord.end());
+  ExtendEntry probe;
+  const size_t candidates = readings.Size();
+  for (size_t i = 0; i < candidates; ++i) {
+    probe.reversedEnding = reversedWord;
+    probe.tag = readings.Tag(i);
+    auto start = table.begin();
+    while (!probe.reversedEnding.empty()) {
+      const auto row = std::lower_bound(start, table.end(), probe);
+      if (row == table.end() || row->tag != probe.tag ||
+          row->reversedEnding != probe.reversedEnding) {
+        probe.reversedEnding.pop_back();
+        continue;
+      }
+      const int32_t extended = GetExtTagForString(row->newTagName);
+      // The lemma is copied first: adding to the list may move it.
+      scratch.assign(readings.Lemma(i), readings.LemmaLength(i));
+      readings.Add(scratch, extended, ReadingSource::kExtension);
+      const auto next = row + 1;
+      if (next == table.end() || next->reversedEnding.size() != row->reversedEnding.size()) break;
+      start = next;
+    }
+  }
+}
+
+int32_t RusischExtendResults(const char* word, ReadingList& readings, char* errorBuffer,
                              int32_t errorBufferSize) {
   ExtensionState& state = State();
   if (!state.loadAttempted) {
@@ -126,29 +162,8 @@ int32_t RusischExtendResults(const char* word, std::vector<std::string>& lemmas,
       return 5;
     }
   }
-  const std::vector<ExtendEntry>& table = state.table;
-  std::string reversedWord = word;
-  std::reverse(reversedWord.begin(), reversedWord.end());
-  const size_t candidates = lemmas.size() < tags.size() ? lemmas.size() : tags.size();
-  for (size_t i = 0; i < candidates; ++i) {
-    ExtendEntry probe{reversedWord, std::string(), tags[i]};
-    auto start = table.begin();
-    while (!probe.reversedEnding.empty()) {
-      const auto row = std::lower_bound(start, table.end(), probe);
-      if (row == table.end() || row->tag != probe.tag ||
-          row->reversedEnding != probe.reversedEnding) {
-        probe.reversedEnding.pop_back();
-        continue;
-      }
-      const int32_t extended = GetExtTagForString(row->newTagName);
-      const std::string lemma = lemmas[i];
-      lemmas.push_back(lemma);
-      tags.push_back(extended);
-      const auto next = row + 1;
-      if (next == table.end() || next->reversedEnding.size() != row->reversedEnding.size()) break;
-      start = next;
-    }
-  }
+  std::string scratch;
+  ExtendReadings(state.table, word, readings, scratch);
   return 0;
 }
 

@@ -1,7 +1,5 @@
 #include "platform/case_tables.h"
 
-#include <cstring>
-
 namespace lemmatizer {
 namespace {
 
@@ -71,8 +69,7 @@ const ByteMap kGreekKey = MakeMap(kGreekKeyShifts, kGreekKeyPairs);
 const ByteMap kGreekAlphaTonos = MakeMap(kNoShifts, kAlphaTonosPairs);
 const ByteMap kGreekSwdFirstLetter = MakeMap(kGreekFirstShifts, kGreekFirstPairs);
 
-bool MapText(const char* text, const ByteMap& map, char* out, size_t capacity) {
-  const size_t length = std::strlen(text);
+bool MapText(const char* text, size_t length, const ByteMap& map, char* out, size_t capacity) {
   if (length + 1 > capacity) return false;
   for (size_t i = 0; i < length; ++i) out[i] = map(text[i]);
   out[length] = '\0';

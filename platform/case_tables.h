@@ -72,10 +72,10 @@ inline bool IsDefaultCapital(unsigned char c) { return kDefaultLower.Changes(c);
 inline bool IsLatin1Small(unsigned char c) { return kLatin1Upper.Changes(c); }
 inline bool IsCp1251Capital(unsigned char c) { return kCp1251Lower.Changes(c); }
 
-// Maps the bytes of a NUL-terminated text into `out`, which holds
-// `capacity` bytes, and terminates it. False, writing nothing, when the
-// text and its terminator do not fit.
-bool MapText(const char* text, const ByteMap& map, char* out, size_t capacity);
+// Maps the `length` bytes of `text` into `out`, which holds `capacity`
+// bytes, and terminates it. False, writing nothing, when the text and its
+// terminator do not fit.
+bool MapText(const char* text, size_t length, const ByteMap& map, char* out, size_t capacity);
 
 }  // namespace lemmatizer
 

@@ -1,6 +1,8 @@
 #include "platform/codepage.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "platform/codepage_tables.h"
 
@@ -18,6 +20,51 @@ const uint16_t* HighHalf(int codePage) {
       return kCodePage1252High;
     case 1253:
       return kCodePage1253High;
+    default:
+      return nullptr;
+  }
+}
+
+// The bytes of a code page's upper half by code point: pairs sorted by code
+// point, searched by halving. (No code point has two bytes in these code
+// pages.)
+class ByteOfCodePoint {
+ public:
+  explicit ByteOfCodePoint(const uint16_t* high) {
+    for (int i = 0; i < 128; ++i) {
+      if (high[i] != 0) m_pairs.push_back({high[i], static_cast<unsigned char>(0x80 + i)});
+    }
+    std::sort(m_pairs.begin(), m_pairs.end(),
+              [](const Pair& a, const Pair& b) { return a.codePoint < b.codePoint; });
+  }
+  // The byte of `codePoint`, or -1.
+  int Find(uint32_t codePoint) const {
+    const auto it = std::lower_bound(
+        m_pairs.begin(), m_pairs.end(), codePoint,
+        [](const Pair& pair, uint32_t wanted) { return pair.codePoint < wanted; });
+    return it == m_pairs.end() || it->codePoint != codePoint ? -1 : it->byte;
+  }
+
+ private:
+  struct Pair {
+    uint32_t codePoint;
+    unsigned char byte;
+  };
+  std::vector<Pair> m_pairs;
+};
+
+const ByteOfCodePoint* ReverseOf(int codePage) {
+  static const ByteOfCodePoint k1250(kCodePage1250High), k1251(kCodePage1251High),
+      k1252(kCodePage1252High), k1253(kCodePage1253High);
+  switch (codePage) {
+    case 1250:
+      return &k1250;
+    case 1251:
+      return &k1251;
+    case 1252:
+      return &k1252;
+    case 1253:
+      return &k1253;
     default:
       return nullptr;
   }
@@ -80,8 +127,8 @@ bool IsKnownCodePage(int codePage) { return HighHalf(codePage) != nullptr; }
 
 bool Utf8ToCodePage(std::string_view utf8, int codePage, std::string& out) {
   out.clear();
-  const uint16_t* high = HighHalf(codePage);
-  if (high == nullptr) return false;
+  const ByteOfCodePoint* reverse = ReverseOf(codePage);
+  if (reverse == nullptr) return false;
   size_t pos = 0;
   while (pos < utf8.size()) {
     uint32_t codePoint;
@@ -90,13 +137,7 @@ bool Utf8ToCodePage(std::string_view utf8, int codePage, std::string& out) {
       out += static_cast<char>(codePoint);
       continue;
     }
-    int byte = -1;
-    for (int i = 0; i < 128; ++i) {
-      if (high[i] == codePoint && codePoint != 0) {
-        byte = 0x80 + i;
-        break;
-      }
-    }
+    const int byte = reverse->Find(codePoint);
     if (byte < 0) return false;
     out += static_cast<char>(byte);
   }

@@ -1,10 +1,12 @@
-// Little-endian fixed-width integers in byte buffers: how the binary
-// dictionary files store their numbers, whatever the host's byte order.
+// Numbers in byte buffers: little-endian fixed-width integers, how the
+// binary dictionary files store their numbers whatever the host's byte
+// order, and variable-length numbers for the tables built in memory.
 #ifndef LEMMATIZER_PLATFORM_CODING_H_
 #define LEMMATIZER_PLATFORM_CODING_H_
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace lemmatizer {
 
@@ -24,6 +26,40 @@ inline void PutFixed(std::string& out, uint32_t value, int width) {
 
 inline void PutFixed16(std::string& out, uint16_t value) { PutFixed(out, value, 2); }
 inline void PutFixed32(std::string& out, uint32_t value) { PutFixed(out, value, 4); }
+
+// Variable-length numbers: seven bits a byte, least significant first, the
+// high bit set on every byte but the last.
+inline void PutVarint(std::vector<unsigned char>& out, uint64_t value) {
+  while (value >= 0x80) {
+    out.push_back(static_cast<unsigned char>(value | 0x80));
+    value >>= 7;
+  }
+  out.push_back(static_cast<unsigned char>(value));
+}
+
+// The bytes PutVarint writes for `value`.
+inline size_t VarintLength(uint64_t value) {
+  size_t length = 1;
+  for (; value >= 0x80; value >>= 7) ++length;
+  return length;
+}
+
+// Writes `value` as PutVarint does at `p`; returns the end.
+inline unsigned char* EncodeVarint(unsigned char* p, uint64_t value) {
+  for (; value >= 0x80; value >>= 7) *p++ = static_cast<unsigned char>(value | 0x80);
+  *p++ = static_cast<unsigned char>(value);
+  return p;
+}
+
+// Reads a number written by PutVarint and moves `p` past it.
+inline uint64_t GetVarint(const unsigned char*& p) {
+  uint64_t value = 0;
+  for (int shift = 0;; shift += 7) {
+    const unsigned char b = *p++;
+    value |= static_cast<uint64_t>(b & 0x7F) << shift;
+    if ((b & 0x80) == 0) return value;
+  }
+}
 
 }  // namespace lemmatizer
 

@@ -47,8 +47,15 @@ struct Language {
   const char* lemcodeMessage;  // printf format of a lemcode outside the table, or null
   const char* prefix;          // removed from longer stems, in the code page, or null
   SwdKeyKind swdKey;
-  const char* edition;  // the first edition of a second edition, or null
-  unsigned files;       // LanguageFile flags
+  const char* edition;    // the first edition of a second edition, or null
+  unsigned files;         // LanguageFile flags
+  bool capitalisedNouns;  // nouns are written with a capital (German)
+  bool inflectedNames;    // names take case endings
+  // The UTF-8 interface's tokenizer: comma-separated UTF-8 words with an
+  // apostrophe, or null. Elisions lean on the next word ("l'"), clitics on
+  // the word before ("'s", "n't").
+  const char* elisions;
+  const char* clitics;
 
   bool IsSecondEdition() const { return edition != nullptr; }
   bool Reads(LanguageFile file) const { return (files & file) != 0; }

@@ -6,6 +6,7 @@
 
 #include "dictionary/errors.h"
 #include "dictionary/lemmatizer.h"
+#include "platform/memory.h"
 #include "platform/text.h"
 #include "pwd/pwd.h"
 #include "registry/language_objects.h"
@@ -24,6 +25,8 @@ namespace {
 // Destroys the languages a host never freed when the library is unloaded or
 // the process exits, after everything else of this file that was built
 // before it, and before the registry's vectors themselves go.
+uint64_t generation = 0;
+
 struct FreeAtExit {
   ~FreeAtExit() { CLemmatizerFactory::Free(); }
 };
@@ -88,6 +91,7 @@ int CLemmatizerFactory::GetActLanguage(char* out) {
 }
 
 void CLemmatizerFactory::Free() {
+  ++generation;
   m_actual = -1;
   for (CLemmatizer* lemmatizer : m_vLemmatizer) delete lemmatizer;
   m_vLemmatizer.clear();
@@ -135,5 +139,14 @@ int CLemmatizerFactory::Create(const char* language, const char* swdFile, const 
   m_vPWD.push_back(pwd.release());
   m_vLemmatizerName.push_back(std::move(code));
   m_vLemmatizer.push_back(dictionary.release());
+  ++generation;
+  lemmatizer::ReleaseFreeMemory();
   return 0;
+}
+
+uint64_t lemmatizer::RegistryGeneration() { return generation; }
+
+lemmatizer::ActualObjects lemmatizer::GetActualObjects() {
+  return ActualObjects{ActualOf(CLemmatizerFactory::m_vSWD), ActualOf(CLemmatizerFactory::m_vPWD),
+                       ActualOf(CLemmatizerFactory::m_vLemmatizer)};
 }

@@ -66,4 +66,22 @@ class LEMMATIZER_EXPORT CLemmatizerFactory {
   static char m_actLanguage[64];
 };
 
+namespace lemmatizer {
+
+// The objects of the current language (what GetActualSwd, GetActualPwd and
+// GetActualLemmatizer return), in one call.
+struct ActualObjects {
+  CSWD* swd;
+  CPWD* pwd;
+  CLemmatizer* dictionary;
+};
+ActualObjects GetActualObjects();
+
+// A number that changes whenever the registry frees or creates languages:
+// what was learnt about the objects of one generation is not applied to
+// another.
+uint64_t RegistryGeneration();
+
+}  // namespace lemmatizer
+
 #endif  // LEMMATIZER_REGISTRY_LEMMATIZER_FACTORY_H_

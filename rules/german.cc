@@ -157,6 +157,8 @@ int32_t GermanLemcodeHandler(char* stem, int32_t stemLength, int32_t lemcode, in
     RemoveInfix(lemcode % 2 == 0 ? "GE" : "ZU", 2, stem, cells);
     std::strcat(stem, lemcode <= 53 ? "N" : "EN");
   } else {
+    // Lemcodes without a rule leave the stem as it is.
+    if (lemcode < kVowelRules[0].lemcode) return 0;
     const VowelRule* rule = nullptr;
     for (const VowelRule& candidate : kVowelRules) {
       if (lemcode == candidate.lemcode || lemcode == candidate.lemcode + 1) rule = &candidate;

@@ -42,18 +42,33 @@ constexpr SpecialCode kSpecialCodes[] = {
     {kPoHyphen, "\xEE\xE9", 212, -1},      // ой
 };
 
-const SpecialCode* FindRussianSpecial(int32_t code) {
-  for (const SpecialCode& special : kSpecialCodes) {
-    if (special.russianCode == code) return &special;
+// The special codes of one edition, indexed by code - first.
+class SpecialIndex {
+ public:
+  SpecialIndex(int32_t first, int32_t last, bool r4) : m_first(first), m_codes(last - first + 1) {
+    for (const SpecialCode& special : kSpecialCodes) {
+      const int32_t code = r4 ? special.r4Code : special.russianCode;
+      if (code >= first && code <= last) m_codes[code - first] = &special;
+    }
   }
-  return nullptr;
+  const SpecialCode* Find(int32_t code) const {
+    const int64_t i = static_cast<int64_t>(code) - m_first;
+    return i >= 0 && i < static_cast<int64_t>(m_codes.size()) ? m_codes[i] : nullptr;
+  }
+
+ private:
+  int32_t m_first;
+  std::vector<const SpecialCode*> m_codes;
+};
+
+const SpecialCode* FindRussianSpecial(int32_t code) {
+  static const SpecialIndex index(0, 255, false);
+  return index.Find(code);
 }
 
 const SpecialCode* FindR4Special(int32_t code) {
-  for (const SpecialCode& special : kSpecialCodes) {
-    if (special.r4Code == code) return &special;
-  }
-  return nullptr;
+  static const SpecialIndex index(2000, 2013, true);
+  return index.Find(code);
 }
 
 // Removes the prefix from the front of the stem when the stem starts with

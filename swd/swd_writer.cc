@@ -1,6 +1,10 @@
 #include "swd/swd_writer.h"
 
+#include <cstdio>
+
 #include "dictionary/tag_table.h"
+#include "platform/checksum.h"
+#include "swd/swd.h"
 
 namespace lemmatizer {
 
@@ -26,6 +30,12 @@ bool SwdText(const std::vector<SwdLine>& lines, std::string& text, std::string& 
     text += '\n';
   }
   return true;
+}
+
+void AppendSwdChecksum(std::string& text) {
+  char line[32];
+  std::snprintf(line, sizeof(line), "%s%08x", kSwdChecksumPrefix, Crc32(text.data(), text.size()));
+  text += line;
 }
 
 }  // namespace lemmatizer

@@ -21,6 +21,11 @@ struct SwdLine {
 // source.
 bool SwdText(const std::vector<SwdLine>& lines, std::string& text, std::string& bad);
 
+// Appends the checksum line to the text of an SWD file: "checksum: crc32 H"
+// with the CRC-32 of the text before it, and no line end, so that readers
+// that do not know it leave it out as a line the end of the file cut off.
+void AppendSwdChecksum(std::string& text);
+
 }  // namespace lemmatizer
 
 #endif  // LEMMATIZER_SWD_SWD_WRITER_H_

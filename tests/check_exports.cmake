@@ -1,5 +1,7 @@
-# Checks that the shared library exports the C interface and
-# CLemmatizerFactory, and nothing else. Run with -DLIBRARY=<path>.
+# Checks that the shared library exports the twelve functions of the 8-bit
+# interface, every function that interface/lemm.h declares, and
+# CLemmatizerFactory, and nothing else. Run with -DLIBRARY=<path>
+# -DLEMM_HEADER=<path of interface/lemm.h>.
 find_program(NM nm REQUIRED)
 execute_process(COMMAND ${NM} -D --defined-only -C ${LIBRARY}
                 OUTPUT_VARIABLE symbols RESULT_VARIABLE rc)
@@ -9,6 +11,19 @@ endif()
 set(expected LemmatizerCreate LemmatizerCreateEx LemmatizeCreate LemmatizeInitRusischExtendPath
     Lemmatize LemmatizeEH LemmatizeGetLanguage LemmatizeSetLanguage LemmatizerFreeRessources
     LemmatizerInitResult LemmatizerFreeResult GetStringForTag)
+# The reentrant interface: the names lemm.h marks for export.
+file(READ ${LEMM_HEADER} header)
+string(REGEX MATCHALL "LEMMATIZER_EXPORT[^(]*[ *](lemm_[a-z_]+)\\(" declarations "${header}")
+set(expected_lemm "")
+foreach(declaration IN LISTS declarations)
+  string(REGEX REPLACE ".*[ *](lemm_[a-z_]+)\\($" "\\1" name "${declaration}")
+  list(APPEND expected_lemm ${name})
+endforeach()
+list(LENGTH expected_lemm lemm_count)
+if(lemm_count LESS 10)
+  message(FATAL_ERROR "found only ${lemm_count} functions in ${LEMM_HEADER}")
+endif()
+list(APPEND expected ${expected_lemm})
 string(REPLACE "\n" ";" lines "${symbols}")
 set(found "")
 foreach(line IN LISTS lines)

@@ -12,6 +12,7 @@
 // it, and the generator says so. Malformed rows, or tables that are not
 // valid UTF-8 or hold a character their code page cannot write, fail the
 // build.
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -138,6 +139,23 @@ std::string FileFlags(const Row& row) {
   return flags;
 }
 
+// A comma-separated list of UTF-8 words (elisions, clitics) as a literal,
+// or null; every word must hold an apostrophe.
+std::string WordList(const Row& row, const std::string& column) {
+  const std::string& list = Field(row, column);
+  if (None(list)) return "nullptr";
+  size_t start = 0;
+  while (start <= list.size()) {
+    const size_t comma = std::min(list.find(',', start), list.size());
+    const std::string word = list.substr(start, comma - start);
+    if (word.empty() || word.find('\'') == std::string::npos) {
+      Fail(Field(row, "code") + ": " + column + " holds \"" + word + "\" without an apostrophe");
+    }
+    start = comma + 1;
+  }
+  return Literal(list);
+}
+
 std::string LanguagesSource(const std::vector<Row>& rows) {
   static const std::map<std::string, std::string> kScripts = {
       {"Latin", "Script::kLatin"}, {"Cyrillic", "Script::kCyrillic"}, {"Greek", "Script::kGreek"}};
@@ -176,6 +194,10 @@ std::string LanguagesSource(const std::vector<Row>& rows) {
     }
     const std::string& prefix = Field(row, "prefix");
     const std::string& edition = Field(row, "edition");
+    const std::string& nouns = Field(row, "nouns");
+    if (!None(nouns) && nouns != "capitalised") Fail(code + ": unknown nouns \"" + nouns + "\"");
+    const std::string& names = Field(row, "names");
+    if (!None(names) && names != "inflected") Fail(code + ": unknown names \"" + names + "\"");
     out << "    {" << Literal(code) << ", " << Literal(Field(row, "name")) << ", "
         << Enumerator(row, "script", kScripts) << ", " << codePage << ", "
         << Enumerator(row, "normalizer", kNormalizers) << ", " << Enumerator(row, "rules", kRules)
@@ -183,7 +205,9 @@ std::string LanguagesSource(const std::vector<Row>& rows) {
         << (None(message) ? "nullptr" : Literal(message)) << ", "
         << (None(prefix) ? "nullptr" : Literal(InCodePage(prefix, codePage, code + " prefix")))
         << ", " << Enumerator(row, "swdkey", kSwdKeys) << ", "
-        << (None(edition) ? "nullptr" : Literal(edition)) << ", " << FileFlags(row) << "},\n";
+        << (None(edition) ? "nullptr" : Literal(edition)) << ", " << FileFlags(row) << ", "
+        << (None(nouns) ? "false" : "true") << ", " << (None(names) ? "false" : "true") << ", "
+        << WordList(row, "elisions") << ", " << WordList(row, "clitics") << "},\n";
   }
   out << "};\n\nconst size_t kLanguageRowCount = " << rows.size()
       << ";\n\n}  // namespace lemmatizer\n";

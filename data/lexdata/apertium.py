@@ -94,13 +94,23 @@ def _count_paths(arcs, finals, start=0):
     return memo.get(start, 0)
 
 
-def walk(arcs, finals, start=0, max_joins=None):
+def walk(arcs, finals, start=0, max_joins=None, keep_input=None):
     """Yield (surface, analysis) for every accepting path of an acyclic section.
 
     max_joins: leave out the paths whose analysis joins more than this many
     parts with '+' (verb + two clitics), without walking them.
+    keep_input(symbol): false for an input symbol that no wanted surface
+    contains (a digit, a full stop): the paths through it are not walked.
     """
     limit = (1 << 30) if max_joins is None else max_joins
+    if keep_input is not None:
+        wanted = {}
+        for edges in arcs.values():
+            for edge in edges:
+                if edge[0] not in wanted:
+                    wanted[edge[0]] = bool(keep_input(edge[0]))
+        arcs = {state: [edge for edge in edges if wanted[edge[0]]]
+                for state, edges in arcs.items()}
     get = arcs.get
     inp, out = [], []
     stack = [[start, 0, 0]]      # state, next edge, joins so far
@@ -128,15 +138,19 @@ def walk(arcs, finals, start=0, max_joins=None):
         stack.append([nxt, 0, j])
 
 
-def expand_att(text, max_joins=None):
-    """All (surface, analysis) pairs of the lexical sections of a dump."""
+def expand_att(text, max_joins=None, keep_input=None):
+    """All (surface, analysis) pairs of the lexical sections of a dump.
+
+    A section is skipped when it has too many paths, counted before
+    keep_input (see walk) leaves any out.
+    """
     for arcs, finals in parse_att(text):
         if not arcs:
             continue
         arcs = _acyclic(arcs)
         if _count_paths(arcs, finals) > MAX_PATHS:
             continue
-        yield from walk(arcs, finals, max_joins=max_joins)
+        yield from walk(arcs, finals, max_joins=max_joins, keep_input=keep_input)
 
 
 def dump(path):

@@ -5,14 +5,15 @@ import json
 import multiprocessing
 import os
 import shutil
+import threading
 import time
 
-from . import conventions, endings, report
-from . import sources as S
-from .common import (ALL_CODES, REPO_DIR, SECOND_EDITIONS, codepage, ensure_apt,
-                     ensure_npm, log)
+from . import conventions, endings, recipes, report
+from .common import REPO_DIR, log
+from .languages import ALL_CODES, SECOND_EDITIONS, codepage, first_edition
 from .merge import merge, read_lexicon, write_lexicon
-from .recipes import RECIPES, Stats, analysers_for, packages_for
+from .progress import Progress
+from .sources.shared import cache_dir, ensure_apt, ensure_npm
 
 
 def out_dir():
@@ -31,8 +32,8 @@ def fold_table(code):
 
 def build_code(code, pool):
     t0 = time.time()
-    stats = Stats()
-    layers, sources, notes = RECIPES[code](stats, pool)
+    stats = recipes.Stats()
+    layers, sources, notes = recipes.build(code, stats, pool)
     table = fold_table(code)
     for layer in layers:
         layer.readings = [(f.translate(table), l.translate(table), t, s)
@@ -50,13 +51,7 @@ def build_code(code, pool):
                            key=lambda x: -x[1])[:8],
         "seconds": round(time.time() - t0, 1),
     }
-    log(f"{code}: {n} readings, {forms} forms, {lemmas} lemmas, {dropped} dropped "
-        f"({info['seconds']} s)")
     return info
-
-
-BIG = ["it", "sk", "sl", "ru", "po", "es", "ca", "da", "fr", "sv", "de", "fi",
-       "du", "al", "en", "gr", "mk"]
 
 
 def _save(name, data):
@@ -64,21 +59,31 @@ def _save(name, data):
         json.dump(data, f, ensure_ascii=False, indent=1)
 
 
+# The work of the pool's workers: each returns its item with its result.
+
+def _expand(task):
+    _, function, args = task
+    function(*args)
+    return task, None
+
+
 def _build_and_save(code):
     info = build_code(code, None)
     _save(code, info)
-    return info
+    return code, info
 
 
 def _table_and_save(args):
     code, first, regenerate = args
     t = table_step(code, first, regenerate)
     _save(f"table-{code}", t)
-    return code, t
+    return args, t
 
 
 def _dev_and_save(code):
-    _save(f"dev-{code}", report.dev_figures(code, os.path.join(out_dir(), code + ".tsv")))
+    figures = report.dev_figures(code, os.path.join(out_dir(), code + ".tsv"))
+    _save(f"dev-{code}", figures)
+    return code, figures
 
 
 def table_step(code, lexicon_code, regenerate):
@@ -90,6 +95,54 @@ def table_step(code, lexicon_code, regenerate):
     table = endings.read_table(code)
     ok, total = endings.coverage(code, readings, table)
     return {"entries": len(table), "rebuilt": ok, "pairs": total}
+
+
+def install(progress, firsts):
+    """The Debian and the npm packages of the codes' recipes, side by side."""
+    apt, npm = [], {}
+    for code in firsts:
+        a, n = recipes.packages_for(code)
+        apt += [p for p in a if p not in apt]
+        npm.update(n)
+    # npm itself comes from Debian when it is missing: then one after the other
+    side_by_side = not npm or shutil.which("npm") is not None
+    if not side_by_side:
+        apt.append("npm")
+    with progress.stage(f"packages ({len(apt)} Debian, {len(npm)} npm)"):
+        failed = []
+
+        def run(function, packages):
+            try:
+                function(packages)
+            except BaseException as e:   # SystemExit of a missing tool included
+                failed.append(e)
+        steps = [threading.Thread(target=run, args=(ensure_apt, apt))]
+        if npm:
+            steps.append(threading.Thread(target=run, args=(ensure_npm, npm)))
+        for t in steps:
+            t.start()
+            if not side_by_side:
+                t.join()
+        for t in steps:
+            t.join()
+        if failed:
+            raise failed[0]
+
+
+def _describe_lexicon(code, info, seconds):
+    return (f"{code}: {info['readings']:,} readings, {info['forms']:,} forms, "
+            f"{info['lemmas']:,} lemmas, {info['dropped']:,} dropped ({seconds:.0f} s)")
+
+
+def _describe_table(args, t, seconds):
+    return f"{args[0]}: {t['rebuilt']:,} of {t['pairs']:,} pairs rebuilt by {t['entries']} entries"
+
+
+def _describe_dev(code, figures, seconds):
+    if figures is None:
+        return f"{code}: no dev set"
+    return (f"{code}: {figures['known']:,} of {figures['tokens']:,} dev tokens known, "
+            f"{figures['first_right']:,} with the right first lemma")
 
 
 def main(argv=None):
@@ -107,44 +160,42 @@ def main(argv=None):
             ap.error(f"unknown code {c}")
     firsts = []
     for c in codes:
-        f = SECOND_EDITIONS.get(c, c)
+        f = first_edition(c)
         if f not in firsts:
             firsts.append(f)
     os.makedirs(os.path.join(out_dir(), "stats"), exist_ok=True)
     t0 = time.time()
-    # install everything first: the languages are then built side by side
-    apt, npm = [], {}
-    for code in firsts:
-        a, n = packages_for(code)
-        apt += [p for p in a if p not in apt]
-        npm.update(n)
-    ensure_apt(apt)
-    if npm:
-        ensure_npm(npm)
-    paths = [p for p in (S._find_analyser(a) for c in firsts for a in analysers_for(c)) if p]
-    pool = multiprocessing.Pool(args.jobs) if args.jobs > 1 else None
-    run = pool.imap_unordered if pool else map
-    try:
-        for _ in run(S.cache_analyser, sorted(set(paths))):
-            pass
-        # the biggest lexicons first, so that the two workers end together
-        order = sorted(firsts, key=lambda c: BIG.index(c) if c in BIG else len(BIG))
-        for _ in run(_build_and_save, order):
-            pass
-        # the tables of every member whose lexicon was built
-        tables = [(code, SECOND_EDITIONS.get(code, code), args.regenerate_endings)
-                  for code in endings.MEMBERS
-                  if SECOND_EDITIONS.get(code, code) in firsts]
-        for _ in run(_table_and_save, tables):
-            pass
-        for _ in run(_dev_and_save, firsts):
-            pass
-    finally:
-        if pool:
-            pool.close()
-    for second, first in SECOND_EDITIONS.items():
-        if first in firsts and (second in codes or not args.codes):
-            shutil.copyfile(os.path.join(out_dir(), first + ".tsv"),
-                            os.path.join(out_dir(), second + ".tsv"))
-    report.write(out_dir(), time.time() - t0, firsts)
-    log(f"done in {time.time() - t0:.0f} s")
+    with Progress() as progress:
+        # install everything first: the languages are then built side by side
+        install(progress, firsts)
+        pool = multiprocessing.Pool(args.jobs) if args.jobs > 1 else None
+        run = pool.imap_unordered if pool else map
+        try:
+            # the expansions of the sources into the cache, then the lexicons
+            # from them, the longest first so that the workers end together
+            tasks = recipes.expansions_for(firsts)
+            progress.items("expanding sources (cached in " + cache_dir() + ")",
+                           run(_expand, tasks), tasks,
+                           lambda task, _, seconds: f"{task[0]} ({seconds:.0f} s)",
+                           args.jobs, label=lambda task: task[0])
+            order = recipes.longest_first(firsts)
+            progress.items("lexicons", run(_build_and_save, order), order,
+                           _describe_lexicon, args.jobs)
+            # the tables of every member whose lexicon was built
+            tables = [(code, first_edition(code), args.regenerate_endings)
+                      for code in endings.MEMBERS
+                      if first_edition(code) in firsts]
+            progress.items("ending-table coverage", run(_table_and_save, tables), tables,
+                           _describe_table, args.jobs, label=lambda t: t[0])
+            progress.items("dev-set figures", run(_dev_and_save, firsts), firsts,
+                           _describe_dev, args.jobs)
+        finally:
+            if pool:
+                pool.close()
+        for second, first in SECOND_EDITIONS.items():
+            if first in firsts and (second in codes or not args.codes):
+                shutil.copyfile(os.path.join(out_dir(), first + ".tsv"),
+                                os.path.join(out_dir(), second + ".tsv"))
+        report.write(out_dir(), time.time() - t0, firsts)
+        progress.say(f"lexicons of {', '.join(codes)} in {out_dir()}, "
+                     f"data/REPORT.md written; {time.time() - t0:.0f} s")

@@ -13,30 +13,35 @@ bytes (with the rows that follow the sorted run kept after it).
 import heapq
 import os
 
-from .common import codepage, key_bytes, REPO_DIR
+from .common import key_bytes, REPO_DIR
+from .languages import LANGUAGES, codepage
 
-# code -> (N, prefix removed from the stem, {index: entry} fixed rows,
-#          number of fixed rows that follow the sorted run)
-MEMBERS = {
-    "ca": (159, b"", {1: "1", 2: "a", 3: "aber"}, 0),
-    "d4": (2683, b"", {}, 0),
-    "da": (144, b"", {1: "a", 2: "ad", 3: "ade"}, 0),
-    "du": (1498, b"", {}, 0),
-    "e4": (76, b"", {}, 0),
-    "en": (68, b"", {1: "-in-chief", 2: "-in-law", 3: "-melting",
-                     66: "\u201a", 67: "os"}, 2),
-    "f4": (163, b"", {}, 0),
-    "fi": (174, b"", {}, 0),
-    "gr": (2388, b"", {}, 0),
-    "it": (119, b"", {1: "a", 2: "acee", 3: "adonna", 116: "\u00e0",
-                      117: "rre", 118: "urre"}, 2),
-    "mk": (110, b"", {}, 0),
-    "po": (512, b"", {1: "-aberta", 2: "-amarela"}, 0),
-    "s4": (151, b"", {}, 0),
-    "sk": (126, "нај".encode("cp1251"), {}, 0),
-    "sl": (120, b"naj", {1: "a", 2: "ac", 3: "ajati"}, 0),
-    "sv": (136, b"", {}, 0),
+# The table-driven languages whose table came with the library's rules and
+# is not generated here.
+FIXED_TABLES = ("al", "i4")
+
+# Rows that dictionaries built before rely on at their indices, per code:
+# ({index: entry}, number of those rows that follow the sorted run).
+PINNED_ROWS = {
+    "ca": ({1: "1", 2: "a", 3: "aber"}, 0),
+    "da": ({1: "a", 2: "ad", 3: "ade"}, 0),
+    "en": ({1: "-in-chief", 2: "-in-law", 3: "-melting", 66: "\u201a", 67: "os"}, 2),
+    "it": ({1: "a", 2: "acee", 3: "adonna", 116: "\u00e0", 117: "rre", 118: "urre"}, 2),
+    "po": ({1: "-aberta", 2: "-amarela"}, 0),
+    "sl": ({1: "a", 2: "ac", 3: "ajati"}, 0),
 }
+
+
+def _member(language):
+    fixed, n_after = PINNED_ROWS.get(language.code, ({}, 0))
+    return (language.endings, language.prefix.encode(language.codec), fixed, n_after)
+
+
+# code -> (N entries, prefix removed from the stem, {index: entry} pinned
+#          rows, number of pinned rows that follow the sorted run), for every
+# language whose ending table is generated
+MEMBERS = {code: _member(language) for code, language in LANGUAGES.items()
+           if language.rules == "table" and code not in FIXED_TABLES}
 MAX_ENTRY = 63
 EXTRA_CUTS = 3  # also offer endings that cut up to this many more bytes
 

@@ -74,17 +74,20 @@ class Dictionary:
         self.forbidden = self.onlyincompound = None
         self.ignore = ""
         self.encoding = "UTF-8"
-        self.stems = []          # (word, flags set, morph text)
+        self.stems = []          # (word, flags, morph text)
 
     # -- flags --
     def split_flags(self, text):
+        """The flags of a stem or affix, each once, in the order written: the
+        affixes are applied in that order, and when two give the same form
+        the first one's morphological fields are kept."""
         if not text:
-            return set()
+            return ()
         if self.aliases_f and text.isdigit():
             i = int(text)
             if 1 <= i <= len(self.aliases_f):
-                return set(self.aliases_f[i - 1])
-        return set(self.parse_flags(text))
+                return tuple(dict.fromkeys(self.aliases_f[i - 1]))
+        return tuple(dict.fromkeys(self.parse_flags(text)))
 
     def parse_flags(self, text):
         if self.flag_type == "long":

@@ -1,18 +1,23 @@
-"""One recipe per language: its sources, their precedence, their tag maps.
+"""The recipe of each language: its sources, their precedence, their tag maps.
 
-A recipe returns (layers, sources, notes).  Layers come in precedence order;
-a fallback layer (an affix expansion) only fills forms the layers before it
-do not know, so that a source which knows irregular forms wins over an
-expansion that lists them as their own lemmas.
+RECIPES is a table: per first-edition code, the layers in precedence order
+(each names its source, its tag map and the packages it installs) and the
+note the report gives.  A fallback layer (an affix expansion) only fills
+forms the layers before it do not know, so that a source which knows
+irregular forms wins over an expansion that lists them as their own lemmas.
+The functions below the table are the few steps a language needs of its
+own (pronoun lemmas, Russian ordinals, Serbian spelling, ...).
 """
 
 import os
 
-from . import sources as S
-from . import (src_albanian, src_apertium_words, src_frog, src_greek_paradigms,
-               src_russian_cases, src_voikko_words)
+from . import albanian, finnish, greek, russian_cases
 from .merge import Layer
 from .script import ekavian_lemma, is_cyrillic_word, serbian_to_cyrillic
+from .sources import (apertium, apertium_words, ding, frog, german_determiners,
+                      german_pos_dict, hunspell, lefff, morph_it, opencorpora, tesseract,
+                      wordnet)
+from .common import figures_note
 from .tagmap import DROP, TagMap
 
 # Apertium: packages and the analysers of each language (source side first).
@@ -49,41 +54,6 @@ APERTIUM = {
            ["hbs-eng", "hbs-mkd", "hbs-slv"]),
     "ru": (["apertium-bel-rus", "apertium-rus-ukr"], ["rus-bel", "rus-ukr"]),
 }
-
-# packages each recipe needs besides its Apertium pairs: (apt, npm)
-EXTRA_PACKAGES = {
-    "en": (["wordnet-base", "hunspell-en-us"], {}),
-    "de": (["hunspell-de-de", "trans-de-en"], {**S.GERMAN, **S.GERMAN_DETERMINERS}),
-    "fr": ([], S.LEFFF),
-    "es": (["hunspell-es"], {}),
-    "po": (["hunspell-pt-pt"], {}),
-    "it": (["hunspell-it"], S.ITALIAN),
-    "da": (["hunspell-da"], {}),
-    "du": (["hunspell-nl"] + src_frog.APT, {}),
-    "ru": ([], S.AZ),
-    "sl": (["hunspell-sr"], {}),
-    "sk": (["hunspell-sr"], {}),
-    "al": (src_albanian.APT, {}),
-    "fi": (src_voikko_words.APT, src_voikko_words.NPM),
-    "gr": (src_greek_paradigms.APT, {}),
-    "mk": (["tesseract-ocr", "tesseract-ocr-mkd"], {}),
-}
-# sk reads the Serbian analysers of sl and transliterates them
-APERTIUM_OF = {"sk": "sl"}
-
-
-def packages_for(code):
-    """(apt packages, npm packages) that the recipe of a code installs."""
-    apt, npm = EXTRA_PACKAGES.get(code, ([], {}))
-    ap = APERTIUM.get(APERTIUM_OF.get(code, code))
-    if ap:
-        apt = ["lttoolbox-dev"] + ap[0] + apt
-    return list(apt), dict(npm)
-
-
-def analysers_for(code):
-    ap = APERTIUM.get(APERTIUM_OF.get(code, code))
-    return ap[1] if ap else []
 
 
 _maps = {}
@@ -134,37 +104,146 @@ def without_broken_pronoun_lemmas(rows):
     return [r for r in rows if "prpers" not in r[1] or r[1] == "prpers"]
 
 
-def apertium_layer(code, stats, pool, convert=None, name=None, pronoun_lemma=None):
-    """The union of a language's analysers as one layer.
+# ---------------------------------------------------------------- layer kinds
+
+class Apertium:
+    """The union of a language's Apertium analysers (APERTIUM[of]), mapped
+    by the apertium tag map.
 
     The analysers give personal pronouns the artificial lemma "prpers";
     pronoun_lemma(form, tags) names the real one (None drops the reading),
     and without a rule of the language's own a pronoun form is its own lemma.
+    convert rewrites forms and lemmas after mapping (None drops the reading);
+    keep(reading) filters the mapped readings.
     """
-    pkgs, analysers = APERTIUM[code]
-    rows, srcs = S.apertium_readings(pkgs, analysers, pool)
-    rule = pronoun_lemma or (lambda form, tags: form)
-    rows = [(f, rule(f, t) if l == "prpers" else l, t, n)
-            for f, l, t, n in without_broken_pronoun_lemmas(rows)]
-    return Layer(name or "apertium", mapped([r for r in rows if r[1] is not None],
-                                            tagmap("apertium"),
-                                            code, stats, "apertium", convert)), srcs
+
+    def __init__(self, of=None, convert=None, pronoun_lemma=None, keep=None,
+                 fallback=False):
+        self.of, self.convert, self.pronoun_lemma = of, convert, pronoun_lemma
+        self.keep, self.fallback = keep, fallback
+
+    def analysers(self, code):
+        return APERTIUM[self.of or code][1]
+
+    def packages(self, code):
+        return apertium.TOOLS + APERTIUM[self.of or code][0], {}
+
+    def caches(self, code):
+        paths = [apertium.find_analyser(a) for a in self.analysers(code)]
+        return [(expansion_label(p), apertium.cache_analyser, (p,))
+                for p in paths if p and not apertium.is_cached(p)]
+
+    def build(self, code, stats, pool, before=()):
+        pkgs, analysers = APERTIUM[self.of or code]
+        rows, srcs = apertium.readings(pkgs, analysers, pool)
+        rule = self.pronoun_lemma or (lambda form, tags: form)
+        rows = [(f, rule(f, t) if l == "prpers" else l, t, n)
+                for f, l, t, n in without_broken_pronoun_lemmas(rows)]
+        readings = mapped([r for r in rows if r[1] is not None], tagmap("apertium"),
+                          code, stats, "apertium", self.convert)
+        if self.keep:
+            readings = [r for r in readings if self.keep(r)]
+        return Layer("apertium", readings, fallback=self.fallback), srcs
 
 
-def untagged(rows):
-    return [(f, l, "ANYC", 0) for f, l, *_ in rows]
+def _read_result(result):
+    """(rows, sources, notes) of what a source's read() gave: (rows, sources)
+    or (rows, sources, notes), the notes being what the report says of it."""
+    return result if len(result) == 3 else (result[0], result[1], [])
 
 
-def hunspell_layer(pkg, dic, convert=None):
-    rows, src = S.hunspell_readings(pkg, dic)
-    out = untagged(rows)
-    if convert:
-        out = [(convert(f), convert(l), t, s) for f, l, t, s in out]
-        out = [r for r in out if r[0] and r[1]]
-    return Layer("hunspell " + dic, out, fallback=True), src
+class Tagged:
+    """A source's tagged readings, mapped by its tag map (also the name its
+    unmapped tags are counted under).  read() gives (rows, sources) or (rows,
+    sources, notes); prepare(rows) turns the rows into (form, lemma,
+    tokens[, score]).
+    cache: for a source whose reading takes long, (is_cached, fill, args):
+    is_cached() says whether it is cached, fill(*args) fills the cache in a
+    worker of the pool."""
+
+    def __init__(self, name, tagset, read, apt=(), npm=None, prepare=None,
+                 fallback=False, cache=None):
+        self.name, self.tagset, self.read = name, tagset, read
+        self.apt, self.npm = list(apt), dict(npm or {})
+        self.prepare, self.fallback, self.cache = prepare, fallback, cache
+
+    def analysers(self, code):
+        return []
+
+    def packages(self, code):
+        return self.apt, self.npm
+
+    def caches(self, code):
+        """(label, function, arguments) of the expansions not cached yet."""
+        if self.cache is None or self.cache[0]():
+            return []
+        return [(self.name, self.cache[1], self.cache[2])]
+
+    def _read(self, before):
+        return _read_result(self.read())
+
+    def build(self, code, stats, pool, before=()):
+        """(layer, sources); before: the layers built ahead of this one."""
+        rows, srcs, notes = self._read(before)
+        if self.prepare:
+            rows = self.prepare(rows)
+        return Layer(self.name, mapped(rows, tagmap(self.tagset), code, stats, self.tagset),
+                     fallback=self.fallback, notes=notes), srcs
 
 
-# ---------------------------------------------------------------- recipes
+class Following(Tagged):
+    """A source read in the light of the layers before it: read(before)
+    gives what read() gives for Tagged (frog only sees the forms the Dutch
+    analyser does not know)."""
+
+    def _read(self, before):
+        return _read_result(self.read(before))
+
+
+class Hunspell(Tagged):
+    """An affix expansion without tags (ANYC), by default a fallback;
+    score(form, lemma) ranks a form's readings."""
+
+    def __init__(self, package, dic, fallback=True, score=None):
+        super().__init__("hunspell " + dic, None, lambda: hunspell.readings(package, dic),
+                         apt=[package], fallback=fallback)
+        self.package, self.dic = package, dic
+        self.score = score or (lambda form, lemma: 0)
+
+    def caches(self, code):
+        if hunspell.is_cached(self.dic):
+            return []
+        return [(self.name, hunspell.cache, (self.package, self.dic))]
+
+    def build(self, code, stats, pool, before=()):
+        rows, srcs = self.read()
+        return Layer(self.name, [(f, l, "ANYC", self.score(f, l)) for f, l, *_ in rows],
+                     fallback=self.fallback), srcs
+
+
+class Named(Tagged):
+    """Readings that a language module builds with tag names already."""
+
+    def build(self, code, stats, pool, before=()):
+        rows, srcs, notes = self._read(before)
+        return Layer(self.name, rows, fallback=self.fallback, notes=notes), srcs
+
+
+class Recipe:
+    """layers: in precedence order; finish(layers) is a step across layers;
+    seconds: roughly how long the build takes with its sources expanded
+    (the longest are started first, so that the workers end together)."""
+
+    def __init__(self, seconds, layers, note, finish=None):
+        self.seconds, self.layers, self.note, self.finish = seconds, layers, note, finish
+
+
+def expansion_label(path):
+    """An analyser's name ("spa-cat") from its file's path."""
+    return os.path.basename(path).replace(".automorf.bin", "")
+
+
+# ---------------------------------------------------------------- the steps of some languages
 
 def english_pronoun_lemma(tags):
     """Subject form for the person, number and gender of a pronoun."""
@@ -180,133 +259,11 @@ def english_pronoun_lemma(tags):
     return None
 
 
-def recipe_en(stats, pool):
-    # the lemma of an English personal pronoun is its subject form
-    ap, srcs = apertium_layer("en", stats, pool,
-                              pronoun_lemma=lambda form, tags: english_pronoun_lemma(tags))
-    exc, wsrc = S.wordnet_exceptions()
-    wn = Layer("wordnet exceptions", mapped(exc, tagmap("wordnet"), "en", stats,
-                                            "wordnet"))
-    hs, hsrc = hunspell_layer("hunspell-en-us", "en_US")
-    return [ap, wn, hs], srcs + [wsrc, hsrc], [
-        "Apertium first (tagged); WordNet's exception lists for irregular forms "
-        "the analysers lack; Hunspell en_US fills the rest (untagged, ANYC)."]
-
-
-def recipe_de(stats, pool):
-    drows, dsrc = S.german_determiner_readings()
-    det = Layer("german-determiners", mapped(drows, tagmap("german-npm"), "de",
-                                             stats, "german-npm"))
-    rows, srcs = S.german_readings()
-    npm = Layer("german-pos-dict", mapped(rows, tagmap("german-npm"), "de", stats,
-                                          "german-npm"))
-    words, wsrc = S.ding_readings()
-    ding = Layer("ding", mapped(words, tagmap("ding"), "de", stats, "ding"))
-    hs, hsrc = hunspell_layer("hunspell-de-de", "de_DE")
-    return [det, npm, ding, hs], [dsrc] + srcs + [wsrc, hsrc], [
-        "Determiner paradigms (german-determiners) first, then the "
-        "npm paradigm tables (irregular verbs and nouns right); the "
-        "uninflected headwords of the Ding German-English dictionary "
-        "(prepositions, conjunctions, adverbs, pronouns, as their own "
-        "lemma) keep Hunspell's affix classes from giving them a wrong "
-        "stem (seit from sei, etwas from etwa); Hunspell de_DE (igerman98) "
-        "adds coverage, untagged. No comparatives or superlatives, and no "
-        "personal pronoun paradigms, in any of them."]
-
-
-def recipe_fr(stats, pool):
-    rows, lsrc = S.lefff_readings()
-    lf = Layer("lefff", mapped(rows, tagmap("lefff"), "fr", stats, "lefff"))
-    ap, srcs = apertium_layer("fr", stats, pool)
-    ap.fallback = True
-    return [lf, ap], [lsrc] + srcs, [
-        "Lefff first; the French Apertium analysers add forms Lefff lacks. "
-        "Lefff writes the ligature oe as two letters (yeux -> oeil)."]
-
-
-def _apertium_then_hunspell(code, pkg, dic, stats, pool, note):
-    ap, srcs = apertium_layer(code, stats, pool)
-    layers = [ap]
-    if pkg:
-        hs, hsrc = hunspell_layer(pkg, dic)
-        layers.append(hs)
-        srcs = srcs + [hsrc]
-    return layers, srcs, [note]
-
-
-def recipe_es(stats, pool):
-    return _apertium_then_hunspell(
-        "es", "hunspell-es", "es_ES", stats, pool,
-        "Union of the Spanish Apertium analysers (readings ranked by how many "
-        "analysers have them); Hunspell es_ES fills unknown forms, untagged.")
-
-
-def recipe_ca(stats, pool):
-    return _apertium_then_hunspell(
-        "ca", None, None, stats, pool,
-        "Union of the Catalan Apertium analysers. hunspell-ca is left out: its "
-        "9.5 M pairs are mostly verb+enclitic forms with poor lemmas.")
-
-
-def recipe_po(stats, pool):
-    ap, srcs = apertium_layer("po", stats, pool)
-    rows, hsrc = S.hunspell_readings("hunspell-pt-pt", "pt_PT")
-    hm = tagmap("hunspell-pt")
-    hrows = [(f, l, S.pt_hunspell_tokens(m)) for f, l, m in rows]
-    hs = Layer("hunspell pt_PT", mapped(hrows, hm, "po", stats, "hunspell-pt"),
-               fallback=True)
-    return [ap, hs], srcs + [hsrc], [
-        "Union of the Portuguese Apertium analysers; Hunspell pt_PT (with its "
-        "[CAT=..] fields) fills unknown forms."]
-
-
-def recipe_it(stats, pool):
-    ap, srcs = apertium_layer("it", stats, pool)
-    rows, msrcs = S.italian_readings()
-    mi = Layer("morph-it", mapped(rows, tagmap("morph-it"), "it", stats, "morph-it"))
-    hs, hsrc = hunspell_layer("hunspell-it", "it_IT")
-    return [ap, mi, hs], srcs + msrcs + [hsrc], [
-        "Apertium first, the morph-it paradigm tables next, Hunspell it_IT "
-        "(untagged, mostly clitic forms) last."]
-
-
-def recipe_sv(stats, pool):
-    return _apertium_then_hunspell(
-        "sv", None, None, stats, pool,
-        "Union of the Swedish Apertium analysers. hunspell-sv is left out "
-        "(wrong lemmas such as pojkar -> pojk).")
-
-
-def recipe_da(stats, pool):
-    return _apertium_then_hunspell(
-        "da", "hunspell-da", "da_DK", stats, pool,
-        "Union of the Danish Apertium analysers; Hunspell da_DK (st: lemma "
-        "fields) fills unknown forms.")
-
-
-def recipe_du(stats, pool):
-    ap, srcs = apertium_layer("du", stats, pool)
-    analysed = {}
-    for f, l, _, _ in ap.readings:
-        analysed.setdefault(f, set()).add(l)
-    rows, choice, fsrcs, figures = src_frog.readings(analysed)
-    ap.readings = [(f, l, t, n + (1000 if choice.get(f) == l else 0))
-                   for f, l, t, n in ap.readings]
-    fr = Layer("frog", mapped(rows, tagmap("cgn"), "du", stats, "cgn"))
-    hs, hsrc = hunspell_layer("hunspell-nl", "nl")
-    return [ap, fr, hs], srcs + fsrcs + [hsrc], [
-        "Apertium nld-afr (small) first; " +
-        src_frog.NOTE.format(limit=src_frog.LIMIT) + " Hunspell nl fills unknown "
-        "forms; its verb stems are 1st/3rd singular forms, so weak past forms "
-        "frog has not seen get the stem, not the infinitive, as lemma.",
-        figures_note(figures)]
-
-
 def ordinal_lemmas(rows):
     """OpenCorpora links an ordinal to its cardinal (первый, второго -> один,
     два); the lemma of an ordinal is its own masculine nominative singular
     (первый), abbreviated ordinals (1-го) apart from written ones."""
-    ordinals = [(i, set(S.opencorpora_tokens(tag))) for i, (_, _, tag) in enumerate(rows)
+    ordinals = [(i, set(opencorpora.tokens(tag))) for i, (_, _, tag) in enumerate(rows)
                 if "Anum" in tag]
     nominative = {}
     for i, toks in ordinals:
@@ -320,46 +277,50 @@ def ordinal_lemmas(rows):
     return out
 
 
-def recipe_ru(stats, pool):
-    rows, asrc = S.az_readings()
-    cap = {"Name", "Surn", "Patr", "Geox", "Orgn", "Trad"}
+RUSSIAN_NAMES = {"Name", "Surn", "Patr", "Geox", "Orgn", "Trad"}
+
+
+def russian_rows(rows):
+    """OpenCorpora's (form, lemma, tag) made (form, lemma, tokens): ordinals
+    take their own nominative, ё is written е, and names are capitalised."""
     fixed = []
     for form, lemma, tag in ordinal_lemmas(rows):
-        toks = S.opencorpora_tokens(tag)
+        toks = opencorpora.tokens(tag)
         form, lemma = form.replace("ё", "е"), lemma.replace("ё", "е")
-        if cap & set(toks):
+        if RUSSIAN_NAMES & set(toks):
             form, lemma = form[:1].upper() + form[1:], lemma[:1].upper() + lemma[1:]
         fixed.append((form, lemma, toks))
-    az = Layer("opencorpora", mapped(fixed, tagmap("opencorpora"), "ru", stats,
-                                     "opencorpora"))
-    ap, srcs = apertium_layer("ru", stats, pool,
-                              convert=lambda s: s.replace("ё", "е"))
-    ap.fallback = True
-    # the case readings beside the lexicon, for the extension rows
+    return fixed
+
+
+def russian_rows_and_cases(rows):
+    """russian_rows, and the case, number and gender of each form and
+    library tag written beside the lexicon (ru-cases.tsv), from which
+    lemm-build learns the Russian extension rows."""
     from .build import out_dir
+    fixed = russian_rows(rows)
     tmap = tagmap("opencorpora")
 
     def library_tag(tokens):
         tag = tmap.map(tokens, "ru")
         return None if tag == DROP else tag
 
-    names = src_russian_cases.case_names(((f, t) for f, _, t in fixed), library_tag)
-    n = src_russian_cases.write_cases(os.path.join(out_dir(), "ru-cases.tsv"), names)
-    return [az, ap], [asrc] + srcs, [
-        "OpenCorpora (npm az) first, parses in the package's probability "
-        "order; the Russian Apertium analysers add missing forms. ё is "
-        "folded to е; ordinals take their own nominative as lemma, not the "
-        "cardinal OpenCorpora links them to.",
-        f"The case, number and gender of the OpenCorpora parses go beside the "
-        f"lexicon into ru-cases.tsv ({n:,} form and tag pairs), from which "
-        f"lemm-build learns the extension rows."]
+    names = russian_cases.case_names(((f, t) for f, _, t in fixed), library_tag)
+    russian_cases.write_cases(os.path.join(out_dir(), "ru-cases.tsv"), names)
+    return fixed
 
 
-def serbian_analyser_layer(ap, hs):
-    """The hbs analysers' readings made Serbian: their lemmas are Ijekavian
-    (predsjednik for the Ekavian form predsednik), and clitics carry the
-    artificial lemma "clitic"; lemmas take the Ekavian spelling the Hunspell
-    word list (Ekavian) confirms, and "clitic" readings are dropped."""
+def portuguese_rows(rows):
+    return [(f, l, hunspell.portuguese_tokens(m)) for f, l, m in rows]
+
+
+def serbian_lemmas(layers):
+    """The hbs analysers' readings (first layer) made Serbian: their lemmas
+    are Ijekavian (predsjednik for the Ekavian form predsednik), and clitics
+    carry the artificial lemma "clitic"; lemmas take the Ekavian spelling
+    the Hunspell word list (second layer, Ekavian) confirms, and "clitic"
+    readings are dropped."""
+    ap, hs = layers[0], layers[1]
     headwords = {l for _, l, _, _ in hs.readings}
     memo = {}
     for f, l, t, n in ap.readings:
@@ -367,84 +328,234 @@ def serbian_analyser_layer(ap, hs):
             memo[l] = ekavian_lemma(l, headwords)
     ap.readings = [(f, memo[l], t, n) for f, l, t, n in ap.readings
                    if l not in ("clitic", "цлитиц")]
-    return ap
 
+
+def macedonian_reading(reading):
+    """Cyrillic letters only (no Latin look-alikes), no artificial lemma."""
+    form, lemma = reading[0], reading[1]
+    return is_cyrillic_word(form) and is_cyrillic_word(lemma) and lemma != "clitic"
+
+
+def lemmas_by_form(readings):
+    out = {}
+    for f, l, _, _ in readings:
+        out.setdefault(f, set()).add(l)
+    return out
+
+
+def dutch_frog(before):
+    """frog's readings of the frequent forms the Dutch analyser (the layer
+    before) does not know; where the analyser gives a form several lemmas,
+    frog's choice among them is put first in that layer."""
+    ap = before[0]
+    rows, choice, sources, figures = frog.readings(lemmas_by_form(ap.readings))
+    ap.readings = [(f, l, t, n + (1000 if choice.get(f) == l else 0))
+                   for f, l, t, n in ap.readings]
+    return rows, sources, [figures_note(figures)]
+
+
+def macedonian_text(before):
+    """The Macedonian generators' forms and the analysers' analyses of the
+    Tesseract word list, for the forms the walk (the layer before) lacks;
+    the share of the word list's lower-case types each knows noted."""
+    rows, words = apertium_words.macedonian_rows(APERTIUM["mk"][1])
+    rows = [(f, f if l == "prpers" else l, t) for f, l, t in rows]
+    rows = [r for r in rows if macedonian_reading(r)]
+    lower = [w for w in words if w == w.lower()]
+    walked = {r[0] for r in before[0].readings}
+    known = walked | {r[0] for r in rows}
+    share = [100.0 * sum(1 for w in lower if w in k) / max(1, len(lower))
+             for k in (walked, known)]
+    return rows, [tesseract.source("mkd")], [
+        f"No dev set: of the {len(lower):,} lower-case Cyrillic types of the "
+        f"Tesseract Macedonian word list (running text), the analysers' walk "
+        f"knows {share[0]:.1f} %, the lexicon {share[1]:.1f} %."]
+
+
+# ---------------------------------------------------------------- the recipes
 
 _SERBIAN_NOTE = ("lemmas in the Ekavian spelling of Serbian where Hunspell's "
                  "Ekavian word list confirms it (the analysers give Ijekavian "
                  "lemmas: predsjednik, poslije), and the artificial lemma "
                  "'clitic' dropped")
 
-
-def recipe_sl(stats, pool):
-    ap, srcs = apertium_layer("sl", stats, pool,
-                              convert=lambda s: s.replace("ð", "đ").replace("Ð", "Đ"))
-    hs, hsrc = hunspell_layer("hunspell-sr", "sr_Latn_RS")
-    return [serbian_analyser_layer(ap, hs), hs], srcs + [hsrc], [
+RECIPES = {
+    "en": Recipe(
+        4,
+        [Apertium(pronoun_lemma=lambda form, tags: english_pronoun_lemma(tags)),
+         Tagged("wordnet exceptions", "wordnet", wordnet.readings, apt=wordnet.APT),
+         Hunspell("hunspell-en-us", "en_US")],
+        "Apertium first (tagged); WordNet's exception lists for irregular forms "
+        "the analysers lack; Hunspell en_US fills the rest (untagged, ANYC)."),
+    "de": Recipe(
+        15,
+        [Tagged("german-determiners", "german-npm", german_determiners.readings,
+                npm=german_determiners.NPM),
+         Tagged("german-pos-dict", "german-npm", german_pos_dict.readings,
+                npm=german_pos_dict.NPM),
+         Tagged("ding", "ding", ding.readings, apt=ding.APT),
+         Hunspell("hunspell-de-de", "de_DE")],
+        "Determiner paradigms (german-determiners) first, then the "
+        "npm paradigm tables (irregular verbs and nouns right); the "
+        "uninflected headwords of the Ding German-English dictionary "
+        "(prepositions, conjunctions, adverbs, pronouns, as their own "
+        "lemma) keep Hunspell's affix classes from giving them a wrong "
+        "stem (seit from sei, etwas from etwa); Hunspell de_DE (igerman98) "
+        "adds coverage, untagged. No comparatives or superlatives, and no "
+        "personal pronoun paradigms, in any of them."),
+    "fr": Recipe(
+        16,
+        [Tagged("lefff", "lefff", lefff.readings, npm=lefff.NPM),
+         Apertium(fallback=True)],
+        "Lefff first; the French Apertium analysers add forms Lefff lacks. "
+        "Lefff writes the ligature oe as two letters (yeux -> oeil)."),
+    "es": Recipe(
+        31,
+        [Apertium(), Hunspell("hunspell-es", "es_ES")],
+        "Union of the Spanish Apertium analysers (readings ranked by how many "
+        "analysers have them); Hunspell es_ES fills unknown forms, untagged."),
+    "ca": Recipe(
+        32,
+        [Apertium()],
+        "Union of the Catalan Apertium analysers. hunspell-ca is left out: its "
+        "9.5 M pairs are mostly verb+enclitic forms with poor lemmas."),
+    "po": Recipe(
+        48,
+        [Apertium(),
+         Tagged("hunspell pt_PT", "hunspell-pt",
+                lambda: hunspell.readings("hunspell-pt-pt", "pt_PT"),
+                apt=["hunspell-pt-pt"], prepare=portuguese_rows, fallback=True,
+                cache=(lambda: hunspell.is_cached("pt_PT"), hunspell.cache,
+                       ("hunspell-pt-pt", "pt_PT")))],
+        "Union of the Portuguese Apertium analysers; Hunspell pt_PT (with its "
+        "[CAT=..] fields) fills unknown forms."),
+    "it": Recipe(
+        39,
+        [Apertium(),
+         Tagged("morph-it", "morph-it", morph_it.readings, npm=morph_it.NPM),
+         Hunspell("hunspell-it", "it_IT")],
+        "Apertium first, the morph-it paradigm tables next, Hunspell it_IT "
+        "(untagged, mostly clitic forms) last."),
+    "sv": Recipe(
+        13,
+        [Apertium()],
+        "Union of the Swedish Apertium analysers. hunspell-sv is left out "
+        "(wrong lemmas such as pojkar -> pojk)."),
+    "da": Recipe(
+        24,
+        [Apertium(), Hunspell("hunspell-da", "da_DK")],
+        "Union of the Danish Apertium analysers; Hunspell da_DK (st: lemma "
+        "fields) fills unknown forms."),
+    "du": Recipe(
+        10,
+        [Apertium(),
+         Following("frog", "cgn", dutch_frog, apt=frog.APT),
+         Hunspell("hunspell-nl", "nl")],
+        "Apertium nld-afr (small) first; " + frog.NOTE.format(limit=frog.LIMIT) +
+        " Hunspell nl fills unknown forms; its verb stems are 1st/3rd singular "
+        "forms, so weak past forms frog has not seen get the stem, not the "
+        "infinitive, as lemma."),
+    "ru": Recipe(
+        78,
+        [Tagged("opencorpora", "opencorpora", opencorpora.readings,
+                npm=opencorpora.NPM, prepare=russian_rows_and_cases,
+                cache=(opencorpora.is_cached, opencorpora.cache, ())),
+         Apertium(convert=lambda s: s.replace("ё", "е"), fallback=True)],
+        "OpenCorpora (npm az) first, parses in the package's probability "
+        "order; the Russian Apertium analysers add missing forms. ё is "
+        "folded to е; ordinals take their own nominative as lemma, not the "
+        "cardinal OpenCorpora links them to. The case, number and gender of "
+        "the OpenCorpora parses go beside the lexicon into ru-cases.tsv, from "
+        "which lemm-build learns the extension rows."),
+    "sl": Recipe(
+        52,
+        [Apertium(convert=lambda s: s.replace("ð", "đ").replace("Ð", "Đ")),
+         Hunspell("hunspell-sr", "sr_Latn_RS")],
         "Apertium hbs-* (tagged, Latin script) first, with " + _SERBIAN_NOTE +
-        "; Hunspell sr_Latn_RS (untagged) fills unknown forms."]
-
-
-def recipe_sk(stats, pool):
-    ap, srcs = apertium_layer("sl", stats, pool, convert=serbian_to_cyrillic)
-    hs, hsrc = hunspell_layer("hunspell-sr", "sr_RS")
-    return [serbian_analyser_layer(ap, hs), hs], srcs + [hsrc], [
+        "; Hunspell sr_Latn_RS (untagged) fills unknown forms.",
+        finish=serbian_lemmas),
+    # sk reads the Serbian analysers of sl and transliterates them
+    "sk": Recipe(
+        52,
+        [Apertium(of="sl", convert=serbian_to_cyrillic),
+         Hunspell("hunspell-sr", "sr_RS")],
         "Apertium hbs-* transliterated to Cyrillic first, with " + _SERBIAN_NOTE +
-        "; Hunspell sr_RS (untagged) fills unknown forms."]
-
-
-def recipe_mk(stats, pool):
-    ap, srcs = apertium_layer("mk", stats, pool)
-    rows, words = src_apertium_words.macedonian_rows(S.FILTER_VERSION)
-    rows = [(f, f if l == "prpers" else l, t) for f, l, t in rows]
-    more = Layer("apertium generators and text", mapped(rows, tagmap("apertium"), "mk",
-                                                        stats, "apertium"), fallback=True)
-    for layer in (ap, more):
-        layer.readings = [r for r in layer.readings
-                          if is_cyrillic_word(r[0]) and is_cyrillic_word(r[1])
-                          and r[1] != "clitic"]
-    lower = [w for w in words if w == w.lower()]
-    walked = {r[0] for r in ap.readings}
-    known = walked | {r[0] for r in more.readings}
-    share = [100.0 * sum(1 for w in lower if w in k) / max(1, len(lower)) for k in (walked, known)]
-    return [ap, more], srcs + [S.deb_source("tesseract-ocr-mkd")], [
+        "; Hunspell sr_RS (untagged) fills unknown forms.",
+        finish=serbian_lemmas),
+    "mk": Recipe(
+        25,
+        [Apertium(keep=macedonian_reading),
+         Following("apertium generators and text", "apertium", macedonian_text,
+                   apt=[p for p, _ in apertium_words.MK_GENERATORS] + tesseract.apt("mkd"),
+                   fallback=True)],
         "Union of the Macedonian Apertium analysers (about 8 k lemmas); "
         "forms that mix Latin look-alike letters into Cyrillic and the "
         "artificial lemma 'clitic' are dropped. No other open Macedonian "
-        "lemma source exists in Debian or npm.", src_apertium_words.MK_NOTE,
-        f"No dev set: of the {len(lower):,} lower-case Cyrillic types of the "
-        f"Tesseract Macedonian word list (running text), the analysers' walk "
-        f"knows {share[0]:.1f} %, the lexicon {share[1]:.1f} %."]
+        "lemma source exists in Debian or npm. " + apertium_words.MK_NOTE),
+    "al": Recipe(
+        10,
+        [Named("grammar tables", None, albanian.tables, apt=albanian.APT),
+         Named("hunspell sq_AL", None, albanian.weighed_expansion,
+               cache=(lambda: hunspell.is_cached(albanian.HUNSPELL[1]), hunspell.cache,
+                      albanian.HUNSPELL))],
+        albanian.NOTE),
+    "fi": Recipe(
+        120,
+        [Tagged("voikko", "voikko", finnish.analysed, apt=finnish.APT, npm=finnish.NPM,
+                cache=(finnish.is_cached, finnish.cache, ())),
+         Tagged("wikdict own lemmas", "voikko", finnish.own_lemmas)],
+        finnish.NOTE),
+    "gr": Recipe(
+        60,
+        [Named("grammar tables", None, greek.tables, apt=greek.APT),
+         Named("greek pairing", None, greek.paired)],
+        greek.NOTE),
+}
 
 
-def recipe_al(stats, pool):
-    rows, hsrc = S.hunspell_readings("myspell-sq", "sq_AL")
-    tables, weighed, figures = src_albanian.readings(rows)
-    return [Layer("grammar tables", tables), Layer("hunspell sq_AL", weighed)], \
-        [hsrc, S.deb_source("tesseract-ocr-sqi")], [src_albanian.NOTE, figures_note(figures)]
+def build(code, stats, pool=None):
+    """(layers, sources, notes) of a code's recipe."""
+    recipe = RECIPES[code]
+    layers, sources, notes = [], [], [recipe.note]
+    for spec in recipe.layers:
+        layer, srcs = spec.build(code, stats, pool, layers)
+        layers.append(layer)
+        sources += srcs
+        notes += layer.notes
+    if recipe.finish:
+        recipe.finish(layers)
+    return layers, sources, notes
 
 
-def figures_note(figures):
-    return "Word lists and headwords read: " + ", ".join(
-        f"{k} {v:,}" for k, v in figures.items()) + "."
+def packages_for(code):
+    """(apt packages, npm packages) that the recipe of a code installs."""
+    apt, npm = [], {}
+    for spec in RECIPES[code].layers:
+        a, n = spec.packages(code)
+        apt += [p for p in a if p not in apt]
+        npm.update(n)
+    return apt, npm
 
 
-def recipe_fi(stats, pool):
-    analysed, own, srcs, figures = src_voikko_words.readings()
-    vm = tagmap("voikko")
-    return [Layer("voikko", mapped(analysed, vm, "fi", stats, "voikko")),
-            Layer("wikdict own lemmas", mapped(own, vm, "fi", stats, "voikko"))], \
-        srcs, [src_voikko_words.NOTE, figures_note(figures)]
+def analysers_for(code):
+    return [a for spec in RECIPES[code].layers for a in spec.analysers(code)]
 
 
-def recipe_gr(stats, pool):
-    tables, paired, srcs, figures = src_greek_paradigms.readings()
-    return [Layer("grammar tables", tables), Layer("greek pairing", paired)], srcs, \
-        [src_greek_paradigms.NOTE, figures_note(figures)]
+def expansions_for(codes):
+    """(label, function, arguments) of the expansions the recipes of codes
+    read that are not cached yet, each once, the longest first: the
+    listings and analyses of whole dictionaries (a few minutes each), then
+    the Hunspell dictionaries and the analysers, biggest file first."""
+    tasks = []
+    for code in codes:
+        for spec in RECIPES[code].layers:
+            tasks += [t for t in spec.caches(code) if t not in tasks]
+    kinds = {apertium.cache_analyser: lambda args: os.path.getsize(args[0]),
+             hunspell.cache: lambda args: os.path.getsize(hunspell.find(args[1])[1])}
+    others = [t for t in tasks if t[1] not in kinds]
+    files = sorted((t for t in tasks if t[1] in kinds), key=lambda t: -kinds[t[1]](t[2]))
+    return others + files
 
 
-RECIPES = {"en": recipe_en, "de": recipe_de, "fr": recipe_fr, "es": recipe_es,
-           "ca": recipe_ca, "po": recipe_po, "it": recipe_it, "sv": recipe_sv,
-           "da": recipe_da, "du": recipe_du, "ru": recipe_ru, "sl": recipe_sl,
-           "sk": recipe_sk, "mk": recipe_mk, "al": recipe_al, "fi": recipe_fi,
-           "gr": recipe_gr}
+def longest_first(codes):
+    return sorted(codes, key=lambda code: -RECIPES[code].seconds)

@@ -3,8 +3,8 @@
 import json
 import os
 
-from .common import (ALL_CODES, DATA_DIR, LANGUAGES, REPO_DIR, SECOND_EDITIONS,
-                     codepage, key_bytes)
+from .common import DATA_DIR, REPO_DIR, key_bytes
+from .languages import ALL_CODES, LANGUAGES, SECOND_EDITIONS, codepage, first_edition
 from .endings import MEMBERS
 from .merge import read_lexicon
 
@@ -100,11 +100,11 @@ def write(out_dir, seconds, built):
          "| code | language | cp | readings | forms | lemmas | dropped | table | to SWD | dev known | dev first |",
          "|---|---|---|---:|---:|---:|---:|---:|---:|---:|---:|"]
     for code in ALL_CODES:
-        first = SECOND_EDITIONS.get(code, code)
+        first = first_edition(code)
         info = load(first)
-        lang, cp = LANGUAGES[code]
+        lang, cp = LANGUAGES[code]["name"], LANGUAGES[code]["codepage"]
         if info is None:
-            L.append(f"| {code} | {lang} | {cp[2:]} | not built | | | | | | | |")
+            L.append(f"| {code} | {lang} | {cp} | not built | | | | | | | |")
             continue
         t = load(f"table-{code}")
         if t:
@@ -119,10 +119,12 @@ def write(out_dir, seconds, built):
             dk, df = _pct(dev["known"], dev["tokens"]), _pct(dev["first_right"], dev["tokens"])
         else:
             dk = df = "no dev set"
-        L.append(f"| {code} | {lang} | {cp[2:]} | {info['readings']:,} | {info['forms']:,} | "
+        L.append(f"| {code} | {lang} | {cp} | {info['readings']:,} | {info['forms']:,} | "
                  f"{info['lemmas']:,} | {info['dropped']:,} | {table} | {swd} | {dk} | {df} |")
+    own = [c for c in ALL_CODES if LANGUAGES[c].rules not in ("table", "french")]
+    fixed = [c for c in ALL_CODES if c not in own and c not in MEMBERS]
     L += ["", "*table* 'rules': the language's handler rebuilds lemmas by rules of "
-          "its own (de, es, ru, r4) or has a fixed table (fr, al, i4), not "
+          f"its own ({', '.join(own)}) or has a fixed table ({', '.join(fixed)}), not "
           "generated here.", "", "## Sources and licences per code", ""]
     for code in ALL_CODES:
         if code in SECOND_EDITIONS:
@@ -130,7 +132,7 @@ def write(out_dir, seconds, built):
         info = load(code)
         if info is None:
             continue
-        L.append(f"### {code} ({LANGUAGES[code][0]})" +
+        L.append(f"### {code} ({LANGUAGES[code].name})" +
                  (f", also used by {', '.join(s for s, f in SECOND_EDITIONS.items() if f == code)}"
                   if code in SECOND_EDITIONS.values() else ""))
         L.append("")

@@ -1,7 +1,6 @@
 import unittest
 
 from lexdata import apertium
-from lexdata.sources import _keep_apertium
 
 # A dump in lt-print's layout: a punctuation section with a loop, the
 # lexicon section, and a section of the regular-expression kind.
@@ -62,6 +61,20 @@ class Expansion(unittest.TestCase):
             apertium.MAX_PATHS = old
         self.assertNotIn(("went", "go<vblex><past>"), pairs)
 
+    def test_paths_through_unwanted_input_are_not_walked(self):
+        no_digits = lambda symbol: not symbol.isdigit()
+        pairs = sorted(apertium.expand_att(DUMP, keep_input=no_digits))
+        self.assertNotIn(("1", "1<num>"), pairs)
+        self.assertEqual(3, len(pairs))
+        # sections are skipped by their path count before any is left out
+        old = apertium.MAX_PATHS
+        apertium.MAX_PATHS = 1
+        try:
+            pairs = list(apertium.expand_att(DUMP, keep_input=lambda symbol: symbol != "w"))
+        finally:
+            apertium.MAX_PATHS = old
+        self.assertNotIn(("took care", "take<vblex><past># care"), pairs)
+
     def test_paths_with_two_joins_are_not_walked(self):
         dump = "\n".join([
             "0\t1\td\td\t0.000000\t",
@@ -86,23 +99,6 @@ class Expansion(unittest.TestCase):
                          apertium.split_analysis("de<pr>+el<det><def><m><sg>"))
         self.assertEqual(("+", ["sym"]), apertium.split_analysis("+<sym>"))
         self.assertIsNone(apertium.split_analysis("<sent>"))
-
-    def test_filter(self):
-        self.assertEqual(("dar", ["vblex", "imp", "p2", "sg"]),
-                         _keep_apertium("dame", "dar<vblex><imp><p2><sg>+me<prn><enc>"))
-        # two clitics, numbers, prefixes and compound-only parts are left out
-        self.assertIsNone(_keep_apertium(
-            "dámelo", "dar<vblex><imp><p2><sg>+me<prn><enc>+lo<prn><enc>"))
-        self.assertIsNone(_keep_apertium("10th", "10th<adj><ord>"))
-        self.assertIsNone(_keep_apertium("a.im@y", "a.im@y<num>"))
-        self.assertIsNone(_keep_apertium("etc.", "etc.<abbr>"))
-        self.assertIsNone(_keep_apertium("ÆZå-olycka", "ÆZå-olycka<n><ut><sg><ind>"))
-        self.assertEqual(("NATO-ledd", ["adj"]),
-                         _keep_apertium("NATO-ledd", "NATO-ledd<adj>"))
-        self.assertEqual(("col·lecció", ["n", "f", "sg"]),
-                         _keep_apertium("col·lecció", "col·lecció<n><f><sg>"))
-        self.assertIsNone(_keep_apertium("най", "най<pref><sup>"))
-        self.assertIsNone(_keep_apertium("hus", "hus<n><nt><sg><cmp>"))
 
 
 if __name__ == "__main__":

@@ -2,7 +2,8 @@ import os
 import unittest
 
 from lexdata import endings
-from lexdata.common import codepage, key_bytes
+from lexdata.common import key_bytes
+from lexdata.languages import codepage
 
 
 class Normalisation(unittest.TestCase):

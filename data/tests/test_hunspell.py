@@ -84,6 +84,23 @@ FORBIDDENWORD 7
         got = expand(aff_num, "2\nkat/101,3\nbad/7\n")
         self.assertEqual([("kat", "kat"), ("kata", "kat")], got)
 
+    def test_the_first_flag_written_gives_a_form_its_fields(self):
+        aff = """SET UTF-8
+SFX A Y 1
+SFX A r 0 r po:pp
+SFX B Y 1
+SFX B r 0 r po:imp
+"""
+        for flags, want in (("AB", "po:pp"), ("BA", "po:imp")):
+            with tempfile.TemporaryDirectory() as d:
+                a, b = os.path.join(d, "t.aff"), os.path.join(d, "t.dic")
+                with open(a, "w", encoding="utf-8") as f:
+                    f.write(aff)
+                with open(b, "w", encoding="utf-8") as f:
+                    f.write(f"1\nabduzir/{flags}\n")
+                rows = list(Dictionary.load(a, b).expand())
+            self.assertEqual([("abduzir", "abduzir", ""), ("abduzi", "abduzir", want)], rows)
+
     def test_condition_classes(self):
         aff = """SET UTF-8
 SFX E Y 3

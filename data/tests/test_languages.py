@@ -1,66 +1,71 @@
+import os
+import tempfile
 import unittest
 
-from lexdata.recipes import english_pronoun_lemma, ordinal_lemmas
-from lexdata.script import ekavian_lemma, is_cyrillic_word, serbian_to_cyrillic
+from lexdata import endings, languages
+
+TABLE = """\
+# comment lines and blank lines are skipped
+
+code\tname\tcodepage\tendings\tprefix\tedition
+xx\tSome Language (Latin)\t1250\t12\tnaj\t-
+x4\tSome Language (Latin)\t1250\t-\t-\txx
+"""
 
 
-class Serbian(unittest.TestCase):
-    def test_transliteration(self):
-        self.assertEqual("љубав", serbian_to_cyrillic("ljubav"))
-        self.assertEqual("Његош", serbian_to_cyrillic("Njegoš"))
-        self.assertEqual("џеп", serbian_to_cyrillic("džep"))
-        self.assertEqual("ђак", serbian_to_cyrillic("ðak"))
-        self.assertEqual("ЉУБАВ", serbian_to_cyrillic("LJUBAV"))
-        self.assertEqual("ћуприја-мост", serbian_to_cyrillic("ćuprija-most"))
-        # letters Serbian does not have: no Cyrillic spelling
-        self.assertIsNone(serbian_to_cyrillic("watt"))
+class Parsing(unittest.TestCase):
+    def test_fields_by_column_name_kept_as_written(self):
+        rows = languages.parse(TABLE)
+        self.assertEqual(["xx", "x4"], [r["code"] for r in rows])
+        # blanks inside a field stay; "-" is none
+        self.assertEqual("Some Language (Latin)", rows[0]["name"])
+        self.assertIsNone(rows[0]["edition"])
+        self.assertEqual("xx", rows[1]["edition"])
 
-    def test_ekavian_lemmas_where_the_word_list_confirms_them(self):
-        headwords = {"predsednik", "posle", "hteti", "jedan", "председник", "rešenje",
-                     "rešene", "mleko", "mlijeko"}
-        self.assertEqual("predsednik", ekavian_lemma("predsjednik", headwords))
-        self.assertEqual("posle", ekavian_lemma("poslije", headwords))  # ije as one
-        self.assertEqual("hteti", ekavian_lemma("htjeti", headwords))
-        self.assertEqual("председник", ekavian_lemma("предсједник", headwords))
-        # only some "je" are the jat vowel: the spelling the list confirms
-        self.assertEqual("rešenje", ekavian_lemma("rješenje", headwords))
-        # the Ekavian spelling wins when the list has both
-        self.assertEqual("mleko", ekavian_lemma("mlijeko", headwords))
-        # no confirmed candidate: the lemma is kept
-        self.assertEqual("njegov", ekavian_lemma("njegov", headwords))
-        self.assertEqual("jedan", ekavian_lemma("jedan", headwords))
+    def test_columns_found_by_name_in_any_order(self):
+        text = "code\tedition\tcodepage\tname\tendings\tprefix\nyy\t-\t1253\tOther\t5\t-\n"
+        language = languages.Language(languages.parse(text)[0])
+        self.assertEqual(("yy", "cp1253", "yy", 5, ""),
+                         (language.code, language.codec, language.edition,
+                          language.endings, language.prefix))
 
-    def test_cyrillic_purity(self):
-        self.assertTrue(is_cyrillic_word("куќа"))
-        self.assertFalse(is_cyrillic_word("кућa"))  # Latin a at the end
-        self.assertFalse(is_cyrillic_word("-"))
+    def test_rows_with_a_missing_field_name_their_line(self):
+        with self.assertRaisesRegex(ValueError, r":6: 5 fields, the header names 6"):
+            languages.parse(TABLE + "zz\tZ\t1252\t1\t-\n")
+        with self.assertRaisesRegex(ValueError, "no header"):
+            languages.parse("# only comments\n")
 
-
-class EnglishPronouns(unittest.TestCase):
-    def test_subject_form_from_person_number_gender(self):
-        cases = [(["prn", "obj", "p1", "mf", "sg"], "I"),
-                 (["prn", "obj", "p1", "mf", "pl"], "we"),
-                 (["prn", "subj", "p2", "mf", "sp"], "you"),
-                 (["prn", "obj", "p3", "m", "sg"], "he"),
-                 (["prn", "obj", "p3", "f", "sg"], "she"),
-                 (["prn", "subj", "p3", "nt", "sg"], "it"),
-                 (["prn", "obj", "p3", "mf", "pl"], "they"),
-                 (["prn", "obj", "p3", "mf", "sg"], None)]
-        for tags, want in cases:
-            with self.subTest(tags=tags):
-                self.assertEqual(want, english_pronoun_lemma(tags))
+    def test_load_and_second_editions(self):
+        with tempfile.TemporaryDirectory() as d:
+            path = os.path.join(d, "languages.tsv")
+            with open(path, "w", encoding="utf-8") as f:
+                f.write(TABLE)
+            loaded = languages.load(path)
+        self.assertEqual(["xx", "x4"], list(loaded))
+        self.assertEqual(("xx", None), (loaded["x4"].edition, loaded["x4"].endings))
+        self.assertEqual(b"naj", loaded["xx"].prefix.encode(loaded["xx"].codec))
 
 
-class RussianOrdinals(unittest.TestCase):
-    def test_ordinals_take_their_own_nominative(self):
-        rows = [("второго", "два", "ADJF,Anum masc,sing,gent"),
-                ("второй", "два", "ADJF,Anum masc,sing,nomn"),
-                ("2-го", "два", "ADJF,Abbr,Anum masc,sing,gent"),
-                ("2-й", "два", "ADJF,Abbr,Anum masc,sing,nomn"),
-                ("два", "два", "NUMR masc,nomn"),
-                ("десятой", "десять", "ADJF,Anum femn,sing,gent")]
-        self.assertEqual(["второй", "второй", "2-й", "2-й", "два", "десять"],
-                         [lemma for _, lemma, _ in ordinal_lemmas(rows)])
+class TheRegistry(unittest.TestCase):
+    """What the data scripts rely on in registry/languages.tsv."""
+
+    def test_codes_editions_and_code_pages(self):
+        self.assertEqual(23, len(languages.ALL_CODES))
+        for second, first in languages.SECOND_EDITIONS.items():
+            self.assertTrue(second.endswith("4"), second)
+            self.assertNotIn(first, languages.SECOND_EDITIONS)
+            self.assertEqual(languages.codepage(first), languages.codepage(second))
+        for code in languages.ALL_CODES:
+            "lemma".encode(languages.codepage(code))   # a codec Python knows
+
+    def test_generated_ending_tables_match_their_sizes(self):
+        # every member's committed table has the size the registry gives
+        for code, (n, _, _, _) in endings.MEMBERS.items():
+            self.assertEqual(languages.LANGUAGES[code].endings, n)
+            path = endings.table_path(code)
+            if os.path.exists(path):
+                with open(path, encoding="utf-8") as f:
+                    self.assertEqual(n, len(f.read().split("\n")) - 1, code)
 
 
 if __name__ == "__main__":

@@ -1,10 +1,8 @@
-import json
 import os
 import tempfile
 import unittest
 
 from lexdata.merge import Layer, merge, read_lexicon, write_lexicon
-from lexdata.sources import flatten_paradigm, paradigm_readings
 
 
 class Precedence(unittest.TestCase):
@@ -73,26 +71,6 @@ class Writing(unittest.TestCase):
         with tempfile.TemporaryDirectory() as d:
             self.assertEqual(2, write_lexicon(os.path.join(d, "a"), lex, "cp1251")[0])
             self.assertEqual(1, write_lexicon(os.path.join(d, "b"), lex, "cp1253")[0])
-
-
-class Paradigms(unittest.TestCase):
-    def test_german_verb_and_noun_tables(self):
-        verbs = json.loads('{"abarbeiten": {"hasPrefix": true, "INF": "abarbeiten",'
-                           ' "PA2": ["abgearbeitet"], "EIZ": "abzuarbeiten",'
-                           ' "PRÄ": {"S": {"1": ["arbeite", "ab"]}}}}')
-        rows = list(paradigm_readings(verbs, "VERB"))
-        self.assertIn(("abarbeite", "abarbeiten", ["VERB", "PRÄ", "S", "1"]), rows)
-        self.assertIn(("abgearbeitet", "abarbeiten", ["VERB", "PA2"]), rows)
-        self.assertIn(("abzuarbeiten", "abarbeiten", ["VERB", "EIZ"]), rows)
-        self.assertEqual(4, len(rows))
-        nouns = json.loads('{"Haus": {"DAT": {"SIN": "Hause", "PLU": "Häusern"}, "G": "N"}}')
-        self.assertEqual([("Hause", "Haus", ["NOUN", "GN", "DAT", "SIN"]),
-                          ("Häusern", "Haus", ["NOUN", "GN", "DAT", "PLU"])],
-                         list(paradigm_readings(nouns, "NOUN")))
-
-    def test_alternatives_in_lists(self):
-        self.assertEqual([("a", ("X",)), ("b", ("X",)), ("c", ("X",))],
-                         list(flatten_paradigm({"X": ["a", "b", "c"]})))
 
 
 if __name__ == "__main__":

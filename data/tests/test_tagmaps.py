@@ -5,7 +5,7 @@ import unittest
 
 from lexdata.common import DATA_DIR
 from lexdata.tagmap import DROP, TagMap
-from lexdata import sources
+from lexdata.sources import hunspell, lefff, opencorpora
 
 
 def all_maps():
@@ -91,19 +91,19 @@ class ShippedTables(unittest.TestCase):
 
     def test_other_tagsets(self):
         oc = TagMap.load("opencorpora")
-        self.assertEqual("NOMCmp", oc.map(sources.opencorpora_tokens("NOUN,anim,masc plur,nomn")))
-        self.assertEqual("NOMP", oc.map(sources.opencorpora_tokens("NOUN,anim,femn,Name sing,gent")))
-        self.assertEqual("VRBFs3", oc.map(sources.opencorpora_tokens("VERB,impf,intr sing,3per,pres,indc")))
+        self.assertEqual("NOMCmp", oc.map(opencorpora.tokens("NOUN,anim,masc plur,nomn")))
+        self.assertEqual("NOMP", oc.map(opencorpora.tokens("NOUN,anim,femn,Name sing,gent")))
+        self.assertEqual("VRBFs3", oc.map(opencorpora.tokens("VERB,impf,intr sing,3per,pres,indc")))
         lf = TagMap.load("lefff")
-        self.assertEqual("VRBFp1", lf.map(sources.lefff_tokens("v", "P1p")))
-        self.assertEqual("PAPFfs", lf.map(sources.lefff_tokens("v", "Kfs")))
-        self.assertEqual("NOMCmp", lf.map(sources.lefff_tokens("nc", "mp")))
+        self.assertEqual("VRBFp1", lf.map(lefff.tokens("v", "P1p")))
+        self.assertEqual("PAPFfs", lf.map(lefff.tokens("v", "Kfs")))
+        self.assertEqual("NOMCmp", lf.map(lefff.tokens("nc", "mp")))
         de = TagMap.load("german-npm")
         self.assertEqual("VRBHs3", de.map(["VERB", "aux", "PRÄ", "S", "3"]))
         self.assertEqual("INFZ", de.map(["VERB", "EIZ"]))
         self.assertEqual("NOMCup", de.map(["NOUN", "GN", "DAT", "PLU"]))
         pt = TagMap.load("hunspell-pt")
-        self.assertEqual("VRBFp3", pt.map(sources.pt_hunspell_tokens(
+        self.assertEqual("VRBFp3", pt.map(hunspell.portuguese_tokens(
             "[CAT=v,T=inf,TR=t] +P=3,N=p,T=pp")))
         fi = TagMap.load("voikko")
         self.assertEqual("ADJEc", fi.map(["laatusana", "NUMBER=singular", "COMPARISON=comparative"]))

@@ -31,12 +31,7 @@ class BuiltFiles : public api_testing::FreesLanguages {
  protected:
   // Runs lemm-build for `code` over `lexicon`; returns the output directory.
   std::string Build(const std::string& code, const char* lexicon) {
-    const std::string dir = testing_support::MakeTempDir();
-    testing_support::WriteFile(dir + "lexicon.tsv", lexicon);
-    const std::string command = std::string(LEMM_BUILD_PATH) + " -q -l " + code + " -i " + dir +
-                                "lexicon.tsv -o " + dir + " > /dev/null";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    return dir;
+    return testing_support::CompileLexicon(LEMM_BUILD_PATH, code, lexicon);
   }
   // The first lemma of a code-page word in the active language.
   static std::string First(const char* word) {

@@ -1,12 +1,15 @@
-// Fuzz target: any bytes split into the German sharp-s trie and prefix
-// cells, with a small valid main dictionary, looked up with German words.
+// Fuzz target: any bytes as the German sharp-s trie and prefix cells (the
+// two parts of the input, fuzz_files.h), with a small valid main
+// dictionary, looked up with German words.
 #include "dictionary/german_lemmatizer.h"
 #include "tests/fuzz/fuzz_files.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const size_t half = size / 2;
-  const std::string ss = fuzzing::WriteInput("de-ss.hsq", data, half, false);
-  const std::string prefix = fuzzing::WriteInput("de-prfx.hsq", data + half, size - half, false);
+  const fuzzing::TwoParts input = fuzzing::SplitInput(data, size);
+  const std::string ss = fuzzing::WriteInput("de-ss.hsq", input.first, input.firstSize, false,
+                                             fuzzing::RepairSharpSChecksum);
+  const std::string prefix =
+      fuzzing::WriteInput("de-prfx.hsq", input.second, input.secondSize, false);
   // A main dictionary whose only record answers every word with lemcode
   // 54 (an infix rule that walks the prefix cells) and cut 2.
   const uint8_t main[505 + 5] = {};
@@ -20,9 +23,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CGermanLemmatizer dictionary(mainPath.c_str(), prefix.c_str(), ss.c_str());
     std::vector<std::string> lemmas;
     std::vector<int32_t> tags;
-    for (const char* word : {"aufgemacht",
+    for (const char* word : {"aufgemacht", "aufzuspielen",
+                             "zur\xFC"
+                             "ckgespielt",
                              "Stra\xDF"
                              "e",
+                             "Fl\xFC"
+                             "sse",
+                             "gr\xF6\xDF"
+                             "er",
                              "Nord-S\xFC"
                              "d",
                              "GESSEN", "x"}) {

@@ -3,7 +3,8 @@
 #include "tests/fuzz/fuzz_files.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string path = fuzzing::WriteInput("dict.swd", data, size, true);
+  const std::string path =
+      fuzzing::WriteInput("dict.swd", data, size, true, fuzzing::RepairSwdChecksum);
   for (const char* code : {"de", "ru", "gr"}) {
     CSWD swd(code, 0);
     std::string error;

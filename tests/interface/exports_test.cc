@@ -30,19 +30,23 @@ TEST(ResultRecord, FillThenFreeKeepsDictionaryHit) {
   LemmatizerResult result;
   LemmatizerInitResult(&result);
   result.dictionaryHit = 1;
-  lemmatizer::FillResult(&result, {"walk", "walk", ""}, {188, 187, 1});
+  lemmatizer::ReadingList readings;
+  readings.Add("walk", 188, lemmatizer::ReadingSource::kTrie);
+  readings.Add("walk", 187, lemmatizer::ReadingSource::kTrie);
+  readings.Add("", 1, lemmatizer::ReadingSource::kTrie);
+  lemmatizer::FillResult(&result, readings);
   ASSERT_EQ(result.count, 3);
   EXPECT_STREQ(result.lemmas[0], "walk");
   EXPECT_STREQ(result.lemmas[2], "");
   EXPECT_EQ(result.tags[1], 187);
-  EXPECT_NE(result.lemmas[0], result.lemmas[1]);  // one buffer per lemma
+  EXPECT_NE(result.lemmas[0], result.lemmas[1]);  // a string per lemma
   LemmatizerFreeResult(&result);
   EXPECT_EQ(result.count, 0);
   EXPECT_EQ(result.lemmas, nullptr);
   EXPECT_EQ(result.tags, nullptr);
   EXPECT_EQ(result.dictionaryHit, 1);
   LemmatizerFreeResult(&result);  // again: nothing happens
-  lemmatizer::FillResult(&result, {}, {});
+  lemmatizer::FillResult(&result, lemmatizer::ReadingList());
   EXPECT_EQ(result.count, 0);
   EXPECT_EQ(result.lemmas, nullptr);
 }
@@ -95,7 +99,9 @@ TEST(LanguageExports, SetLanguageForACodeNeverCreated) {
   char cut[10];
   std::memset(cut, 'x', sizeof(cut));
   EXPECT_EQ(LemmatizeSetLanguage("de", cut, 6), 4);
-  EXPECT_EQ(std::string(cut, 10), "No Obj" "xxxx");
+  EXPECT_EQ(std::string(cut, 10),
+            "No Obj"
+            "xxxx");
   EXPECT_EQ(LemmatizeSetLanguage("de", nullptr, 0), 4);
   EXPECT_EQ(LemmatizeSetLanguage(nullptr, message, sizeof(message)), 4);
   EXPECT_STREQ(message, "No Object for this language: ");

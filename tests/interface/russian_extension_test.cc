@@ -58,18 +58,14 @@ std::vector<std::string> Rows(const std::vector<ExtendEntry>& table) {
 }
 
 Readings Extend(const std::string& word, Readings candidates, int32_t* status = nullptr) {
-  std::vector<std::string> lemmas;
-  std::vector<int32_t> tags;
+  lemmatizer::ReadingList list;
   for (const auto& candidate : candidates) {
-    lemmas.push_back(candidate.first);
-    tags.push_back(candidate.second);
+    list.Add(candidate.first, candidate.second, lemmatizer::ReadingSource::kTrie);
   }
-  const int32_t result = lemmatizer::RusischExtendResults(word.c_str(), lemmas, tags, nullptr, 0);
+  const int32_t result = lemmatizer::RusischExtendResults(word.c_str(), list, nullptr, 0);
   if (status != nullptr) *status = result;
   Readings readings;
-  for (size_t i = 0; i < lemmas.size() && i < tags.size(); ++i) {
-    readings.emplace_back(lemmas[i], tags[i]);
-  }
+  for (size_t i = 0; i < list.Size(); ++i) readings.emplace_back(list.Lemma(i), list.Tag(i));
   return readings;
 }
 
@@ -203,9 +199,9 @@ TEST(ExtendResults, LongestEndingPerCandidateTag) {
 
 TEST(ExtendResults, AFailedLoadIsReportedOnceAndNotRetried) {
   char buffer[64];
-  std::vector<std::string> lemmas = {"l"};
-  std::vector<int32_t> tags = {kNomp};
-  EXPECT_EQ(lemmatizer::RusischExtendResults("word", lemmas, tags, buffer, sizeof(buffer)), 5);
+  lemmatizer::ReadingList list;
+  list.Add("l", kNomp, lemmatizer::ReadingSource::kTrie);
+  EXPECT_EQ(lemmatizer::RusischExtendResults("word", list, buffer, sizeof(buffer)), 5);
   EXPECT_STREQ(buffer, "extend filename empty, not init?");
   // A file registered later is not read any more.
   ASSERT_EQ(Init(WriteExtension(std::string(kTitle) + "\nd C NOMP NOMP\n")), 0);

@@ -148,4 +148,14 @@ void WriteScrambledFile(const std::string& path, const std::string& text) {
   WriteFile(path, bytes);
 }
 
+std::string CompileLexicon(const std::string& compiler, const std::string& code,
+                           const std::string& lexicon) {
+  const std::string dir = MakeTempDir();
+  WriteFile(dir + "lexicon.tsv", lexicon);
+  const std::string command =
+      compiler + " -q -l " + code + " -i " + dir + "lexicon.tsv -o " + dir + " > /dev/null";
+  if (std::system(command.c_str()) != 0) throw std::runtime_error("failed: " + command);
+  return dir;
+}
+
 }  // namespace testing_support

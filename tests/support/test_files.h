@@ -45,6 +45,13 @@ void WriteFile(const std::string& path, const std::string& bytes);
 // Writes `text` to `path` scrambled as the library's text files are.
 void WriteScrambledFile(const std::string& path, const std::string& text);
 
+// Runs the dictionary compiler at `compiler` (lemm-build) for `code` over
+// `lexicon` (form<TAB>lemma<TAB>tag lines) in a new temporary directory and
+// returns that directory, whose lemm/ then holds the files. Throws
+// std::runtime_error, naming the command, when the compiler fails.
+std::string CompileLexicon(const std::string& compiler, const std::string& code,
+                           const std::string& lexicon);
+
 }  // namespace testing_support
 
 #endif  // LEMMATIZER_TESTS_SUPPORT_TEST_FILES_H_

@@ -1,5 +1,6 @@
 #include "tools/compiler/language_compiler.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -168,8 +169,14 @@ bool CompileLanguage(const CompileOptions& options, CompileSummary& summary, std
   }
   summary.mainBytes = static_cast<int64_t>(mainBytes.size());
 
+  // In source order, which the loader then finds sorted; lines with equal
+  // sources keep their order, so the table is the same.
+  std::vector<SwdLine> swdLines = compiled.swd;
+  std::stable_sort(swdLines.begin(), swdLines.end(),
+                   [](const SwdLine& a, const SwdLine& b) { return a.source < b.source; });
   std::string swdText, bad;
-  SwdText(compiled.swd, swdText, bad);
+  SwdText(swdLines, swdText, bad);
+  AppendSwdChecksum(swdText);
   if (!WriteScrambledFile(names.swd, swdText)) {
     error = "cannot write " + names.swd;
     return false;

@@ -1,6 +1,7 @@
 #include "tools/compiler/reading_encoder.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "rules/ending_tables.h"
 #include "rules/german.h"
@@ -9,7 +10,7 @@
 
 namespace lemmatizer {
 
-ReadingEncoder::ReadingEncoder(const Language& language, CLemmatizer& dictionary)
+ReadingEncoder::ReadingEncoder(const Language& language, const CLemmatizer& dictionary)
     : m_dictionary(dictionary), m_searchCutLimit(0) {
   // The rules' special codes are never appended as endings.
   std::vector<int32_t> special;
@@ -47,7 +48,8 @@ ReadingEncoder::ReadingEncoder(const Language& language, CLemmatizer& dictionary
 
 bool ReadingEncoder::KeyOf(const std::string& form, std::string& key) {
   char buffer[CLemmatizer::kWorkBufferSize];
-  if (!m_dictionary.Normalizer()->Normalize(form.c_str(), buffer, sizeof(buffer) - 1)) {
+  if (m_dictionary.Normalizer()->NormalizeWord(form.c_str(), std::strlen(form.c_str()), buffer,
+                                               sizeof(buffer) - 1, m_state) < 0) {
     return false;
   }
   key = buffer;
@@ -59,7 +61,10 @@ bool ReadingEncoder::Rebuild(const std::string& form, const std::string& key, in
   const auto length = static_cast<int32_t>(key.size());
   CLemmatizer::ApplyCutRules(length, cut, lemcode);
   try {
-    m_dictionary.BuildLemma(form.c_str(), key.c_str(), length, cut, lemcode, lemma);
+    char stem[CLemmatizer::kStemBufferSize];
+    std::string storage;
+    lemma.assign(m_dictionary.BuildLemmaOf(form.c_str(), key.c_str(), length, cut, lemcode, m_state,
+                                           stem, storage));
   } catch (...) {
     return false;
   }

@@ -24,7 +24,7 @@ class ReadingEncoder {
  public:
   // `dictionary` is the language's dictionary object (its normalizer and
   // rules); it must outlive the encoder.
-  ReadingEncoder(const Language& language, CLemmatizer& dictionary);
+  ReadingEncoder(const Language& language, const CLemmatizer& dictionary);
 
   // The key of `form`. False when it has none the trie can hold (too long,
   // or it holds '#' or '+'). Normalizers keep state of the last word, so
@@ -42,7 +42,8 @@ class ReadingEncoder {
                std::string& lemma);
 
  private:
-  CLemmatizer& m_dictionary;
+  const CLemmatizer& m_dictionary;
+  NormalizerState m_state;                                 // of the last KeyOf
   std::unordered_map<std::string, int32_t> m_endingIndex;  // ending -> lowest lemcode
   std::vector<int32_t> m_searchCodes;                      // lemcodes tried on every cut
   int32_t m_searchCutLimit;

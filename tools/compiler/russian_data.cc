@@ -1,5 +1,6 @@
 #include "tools/compiler/russian_data.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -70,6 +71,10 @@ void RussianPwdTexts(const std::vector<LexiconForm>& forms, std::string& wholeFo
     if (best->second < 3 || best->second * 10 < total * 8) continue;
     endingRules.push_back(PwdEnding{2, rule.first, best->first});
   }
+  // In form order, which the loader then finds sorted; a form's lines keep
+  // their order, so the table is the same.
+  std::stable_sort(lines.begin(), lines.end(),
+                   [](const PwdWholeForm& a, const PwdWholeForm& b) { return a.form < b.form; });
   wholeForms = PwdWholeFormsText(lines);
   endings = PwdEndingsText(endingRules);
 }

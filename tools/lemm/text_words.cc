@@ -58,36 +58,4 @@ std::vector<std::string> SplitWords(std::string_view utf8) {
   return words;
 }
 
-std::string LowerUtf8(std::string_view utf8) {
-  std::string out;
-  size_t pos = 0;
-  while (pos < utf8.size()) {
-    uint32_t cp = Next(utf8, pos);
-    if ((cp >= 'A' && cp <= 'Z') || (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) ||
-        (cp >= 0x391 && cp <= 0x3AB && cp != 0x3A2) || (cp >= 0x410 && cp <= 0x42F)) {
-      cp += 0x20;
-    } else if (cp >= 0x400 && cp <= 0x40F) {
-      cp += 0x50;
-    } else if (cp >= 0x100 && cp <= 0x17F && cp != 0x130 && cp != 0x138 && cp != 0x149 &&
-               cp != 0x17F) {
-      // Latin Extended-A pairs capitals and small letters; the parity of
-      // the pair changes at U+0139 and again at U+014A.
-      const bool oddCapital = (cp >= 0x139 && cp <= 0x148) || (cp >= 0x179 && cp <= 0x17E);
-      if (oddCapital ? (cp % 2 == 1) : (cp % 2 == 0)) cp += 1;
-    } else if (cp == 0x386) {
-      cp = 0x3AC;
-    } else if (cp >= 0x388 && cp <= 0x38A) {
-      cp += 0x25;
-    } else if (cp == 0x38C) {
-      cp = 0x3CC;
-    } else if (cp == 0x38E || cp == 0x38F) {
-      cp += 0x3F;
-    } else if (cp == 0x178) {
-      cp = 0xFF;
-    }
-    AppendUtf8(cp, out);
-  }
-  return out;
-}
-
 }  // namespace lemmatizer

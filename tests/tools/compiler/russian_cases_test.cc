@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dictionary/reading_list.h"
 #include "dictionary/tag_table.h"
 #include "interface/lemmatizer.h"
 #include "interface/russian_extension.h"
@@ -110,19 +111,21 @@ TEST(RussianCases, CompiledExtensionGivesTheCaseReadings) {
             0)
       << message;
   // a word the lexicon does not hold, with the ending and tag of руки
-  std::vector<std::string> lemmas = {"\xED\xEE\xE3\xE0"};  // нога
-  std::vector<int32_t> tags = {CTagTable::GetTagNumber("NOMCfs")};
-  ASSERT_EQ(
-      lemmatizer::RusischExtendResults("\xED\xEE\xE3\xE8", lemmas, tags, message, sizeof(message)),
-      0);
-  ASSERT_EQ(tags.size(), 2u);
-  EXPECT_EQ(tags[1], lemmatizer::ExtendedTagNumber("GSF"));
-  EXPECT_EQ(lemmas[1], lemmas[0]);
+  lemmatizer::ReadingList readings;
+  readings.Add("\xED\xEE\xE3\xE0", CTagTable::GetTagNumber("NOMCfs"),  // нога
+               lemmatizer::ReadingSource::kTrie);
+  ASSERT_EQ(lemmatizer::RusischExtendResults("\xED\xEE\xE3\xE8", readings, message,
+                                             sizeof(message)),
+            0);
+  ASSERT_EQ(readings.Size(), 2u);
+  EXPECT_EQ(readings.Tag(1), lemmatizer::ExtendedTagNumber("GSF"));
+  EXPECT_STREQ(readings.Lemma(1), readings.Lemma(0));
+  EXPECT_EQ(readings.Source(1), lemmatizer::ReadingSource::kExtension);
   // the same ending under another tag adds nothing
-  tags = {CTagTable::GetTagNumber("NOMCmp")};
-  lemmas = {"x"};
-  lemmatizer::RusischExtendResults("\xED\xEE\xE3\xE8", lemmas, tags, message, sizeof(message));
-  EXPECT_EQ(tags.size(), 1u);
+  readings.Clear();
+  readings.Add("x", CTagTable::GetTagNumber("NOMCmp"), lemmatizer::ReadingSource::kTrie);
+  lemmatizer::RusischExtendResults("\xED\xEE\xE3\xE8", readings, message, sizeof(message));
+  EXPECT_EQ(readings.Size(), 1u);
 }
 
 }  // namespace

@@ -1,0 +1,38 @@
+"""The Finnish step: voikko's rows made readings."""
+import unittest
+
+from lexdata import finnish
+from lexdata.tagmap import TagMap
+
+
+class Conventions(unittest.TestCase):
+    def test_conventions_on_voikko_rows(self):
+        rows = [("ollut", "ollut", "laatusana NUMBER=singular PARTICIPLE=past_active VERB=olla"),
+                ("nopeasti", "nopea", "laatusana SIJAMUOTO=kerrontosti"),
+                ("talossa", "talo", "nimisana NUMBER=singular SIJAMUOTO=sisaolento")]
+        got = list(finnish.with_conventions(rows))
+        self.assertEqual([
+            ("ollut", "olla", ["laatusana", "NUMBER=singular", "PARTICIPLE=past_active",
+                               "VERB=olla"]),
+            ("ollut", "ollut", ["laatusana", "NUMBER=singular"]),
+            ("nopeasti", "nopeasti", ["seikkasana"]),
+            ("talossa", "talo", ["nimisana", "NUMBER=singular", "SIJAMUOTO=sisaolento"]),
+        ], got)
+        vm = TagMap.load("voikko")
+        self.assertEqual("PAPF", vm.map(got[0][2], "fi"))
+        self.assertEqual("ADJEp", vm.map(got[1][2], "fi"))
+        self.assertEqual("ADVB", vm.map(got[2][2], "fi"))
+
+    def test_own_lemma_headwords_by_part_of_speech(self):
+        heads = {"kanssa": {"postposition"}, "koska": {"conjunction", "adv"},
+                 "talo": {"n"}, "hyvin": {"adv"}, "ei kukaan": {"pronoun"},
+                 "tässä": {"adv"}}
+        got = list(finnish.own_lemma_headwords(heads, {"tässä"}))
+        self.assertEqual([("hyvin", "hyvin", ["seikkasana"]),
+                          ("kanssa", "kanssa", ["suhdesana"]),
+                          ("koska", "koska", ["seikkasana"]),
+                          ("koska", "koska", ["sidesana"])], got)
+
+
+if __name__ == "__main__":
+    unittest.main()

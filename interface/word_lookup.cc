@@ -1,0 +1,261 @@
+#include "interface/word_lookup.h"
+
+#include "dictionary/tag_table.h"
+#include "interface/lemma_case.h"
+#include "platform/codepage.h"
+#include "platform/unicode.h"
+
+namespace lemmatizer {
+
+namespace {
+
+bool HasKnown(const ReadingList& readings) {
+  for (size_t i = 0; i < readings.Size(); ++i) {
+    if (IsKnownSource(readings.Source(i))) return true;
+  }
+  return false;
+}
+
+// `word` with every typographic apostrophe written ', or empty when it has
+// none.
+std::string PlainApostrophes(std::string_view word) {
+  std::string out;
+  bool changed = false;
+  ForEachCodePoint(word, [&](uint32_t c, size_t start, size_t end) {
+    if (c == 0x2019 || c == 0x02BC) {
+      out += '\'';
+      changed = true;
+    } else {
+      out.append(word, start, end - start);
+    }
+  });
+  return changed ? out : std::string();
+}
+
+bool IsTrieSource(ReadingSource source) {
+  return source == ReadingSource::kTrie || source == ReadingSource::kTrieGuess;
+}
+
+// The reading of `list` with reading i of `of`'s tag and its lemma but for
+// case, or the list's size.
+size_t FindCaseBlind(const ReadingList& list, const ReadingList& of, size_t i) {
+  const std::string folded = LowerWord(std::string_view(of.Lemma(i), of.LemmaLength(i)));
+  for (size_t j = 0; j < list.Size(); ++j) {
+    if (list.Tag(j) == of.Tag(i) &&
+        LowerWord(std::string_view(list.Lemma(j), list.LemmaLength(j))) == folded) {
+      return j;
+    }
+  }
+  return list.Size();
+}
+
+// Appends the readings of `from` that `to` does not hold yet, with their
+// lemmas compared without regard to case: readings that other spellings of
+// the word repeat.
+void AppendNew(const ReadingList& from, ReadingList& to) {
+  for (size_t i = 0; i < from.Size(); ++i) {
+    if (FindCaseBlind(to, from, i) == to.Size()) {
+      to.Add(std::string_view(from.Lemma(i), from.LemmaLength(i)), from.Tag(i), from.Source(i));
+    }
+  }
+}
+
+// Whether every reading has a capitalised lemma (and there is one).
+bool IsOnlyNames(const ReadingList& readings) {
+  for (size_t i = 0; i < readings.Size(); ++i) {
+    if (CaseOf(readings, i, false) != LemmaCase::kCapital) return false;
+  }
+  return !readings.Empty();
+}
+
+}  // namespace
+
+bool IsKnownSource(ReadingSource source) {
+  return source == ReadingSource::kSwd || source == ReadingSource::kPwd ||
+         source == ReadingSource::kTrie;
+}
+
+bool WordLookup::LookUpSpelling(std::string_view utf8, ReadingList& out) {
+  out.Clear();
+  const Language& row = *m_language.row;
+  if (!Utf8ToCodePage(utf8, row.codePage, m_bytes)) return false;
+  ReadingList& readings = m_codePage;
+  readings.Clear();
+  const bool russian = row.TakesRussianRoad();
+  if (!russian &&
+      LemmatizeSpecialForms(m_bytes.data(), m_bytes.size(), row.IsSecondEdition(), readings)) {
+    // answered without a dictionary
+  } else {
+    int32_t dictionaryHit = 0;
+    if (m_bytes.size() >= kOverlongWord) {
+      readings.Add(m_bytes, kAnycTag, ReadingSource::kOverlong);
+    } else {
+      LemmatizeLookup(m_bytes.data(), m_bytes.size(), *m_language.swd, *m_language.pwd,
+                      *m_language.dictionary, m_scratch, readings, &dictionaryHit);
+    }
+    if (russian && dictionaryHit != 1) {
+      ExtendReadings(m_language.extension, m_bytes.c_str(), readings, m_extension);
+    }
+  }
+  for (size_t i = 0; i < readings.Size(); ++i) {
+    m_lemma =
+        CodePageToUtf8(std::string_view(readings.Lemma(i), readings.LemmaLength(i)), row.codePage);
+    out.Add(m_lemma, readings.Tag(i), readings.Source(i));
+  }
+  return true;
+}
+
+void WordLookup::AddKnownSpelling(std::string_view spelling, std::string_view word) {
+  if (spelling != word && LookUpSpelling(spelling, m_variant) && HasKnown(m_variant)) {
+    AppendNew(m_variant, m_variants);
+  }
+}
+
+const ReadingList* WordLookup::CollectReadings(std::string_view word) {
+  if (!LookUpSpelling(word, m_own)) return nullptr;
+  const CaseShape shape = ShapeOf(word);
+  if (shape == CaseShape::kNone || shape == CaseShape::kLower) return &m_own;
+  // The word as it would be written in lower case, and, in capitals, with a
+  // capital only first where nouns take one.
+  m_variants.Clear();
+  AddKnownSpelling(LowerWord(word), word);
+  if (m_language.row->capitalisedNouns && shape == CaseShape::kUpper) {
+    AddKnownSpelling(TitleWord(word), word);
+  }
+  m_variant.Clear();
+  if (shape == CaseShape::kUpper) {
+    // In capitals the word's own spelling says nothing but itself.
+    const bool onlyNames = IsOnlyNames(m_variants);
+    if (m_variants.Empty() || onlyNames) {
+      m_variant.Add(word, kAnycTag, ReadingSource::kSpecialForm);
+      AppendNew(onlyNames ? m_variants : m_own, m_variant);
+    } else {
+      m_variant.Append(m_variants);
+      m_variant.Add(word, kAnycTag, ReadingSource::kSpecialForm);
+    }
+    return &m_variant;
+  }
+  if (HasKnown(m_own)) {
+    // A reading that another spelling repeats but for case takes that
+    // spelling's lemma: the own spelling's capitals are the word's, not
+    // the dictionary's, where the key keeps letters it does not fold.
+    // Where nouns take a capital, the word's capital is worth keeping.
+    const bool keepOwn = m_language.row->capitalisedNouns;
+    for (size_t i = 0; i < m_own.Size(); ++i) {
+      const size_t same = keepOwn ? m_variants.Size() : FindCaseBlind(m_variants, m_own, i);
+      const ReadingList& from = same < m_variants.Size() ? m_variants : m_own;
+      const size_t at = same < m_variants.Size() ? same : i;
+      m_variant.Add(std::string_view(from.Lemma(at), from.LemmaLength(at)), m_own.Tag(i),
+                    m_own.Source(i));
+    }
+    AppendNew(m_variants, m_variant);
+    return &m_variant;
+  }
+  if (!m_variants.Empty()) {
+    m_variant.Append(m_variants);
+    AppendNew(m_own, m_variant);
+    return &m_variant;
+  }
+  // Known in no spelling: the word itself first, as written.
+  m_variant.Add(word, kAnycTag, ReadingSource::kSpecialForm);
+  AppendNew(m_own, m_variant);
+  return &m_variant;
+}
+
+void WordLookup::SetLemmaCase(const ReadingList& readings, ReadingList& out) const {
+  const bool capitalisedNouns = m_language.row->capitalisedNouns;
+  out.Clear();
+  for (size_t i = 0; i < readings.Size(); ++i) {
+    const std::string_view lemma(readings.Lemma(i), readings.LemmaLength(i));
+    const ReadingSource source = readings.Source(i);
+    const int32_t tag = readings.Tag(i);
+    if (capitalisedNouns && IsTrieSource(source) && !IsUntaggedTag(tag)) {
+      out.Add(WithFirstLetter(lemma, IsNounTag(tag)), tag, source);
+    } else {
+      out.Add(lemma, tag, source);
+    }
+  }
+}
+
+void WordLookup::GuessName(std::string_view word, ReadingList& readings) {
+  if (readings.Empty() || IsClosedClassTag(readings.Tag(0))) return;
+  for (size_t i = 0; i < readings.Size(); ++i) {
+    if (CaseOf(readings, i, false) == LemmaCase::kCapital) return;
+  }
+  m_variant.Clear();
+  if (m_language.row->inflectedNames) {
+    const std::string_view first(readings.Lemma(0), readings.LemmaLength(0));
+    m_variant.Add(WithFirstLetter(first, true), kNompTag, ReadingSource::kSpecialForm);
+  } else {
+    m_variant.Add(word, kNompTag, ReadingSource::kSpecialForm);
+  }
+  m_variant.Append(readings);
+  readings.Clear();
+  readings.Append(m_variant);
+}
+
+void WordLookup::Finish(const ReadingList& readings, std::string_view word, bool sentenceStart,
+                        ReadingList& answer) {
+  const bool capitalisedNouns = m_language.row->capitalisedNouns;
+  SetLemmaCase(readings, m_probe);
+  const bool capital = StartsWithCapital(word);
+  if (capital && !sentenceStart && !capitalisedNouns && ShapeOf(word) != CaseShape::kUpper) {
+    GuessName(word, m_probe);
+  }
+  // The order: readings in the preferred case first, then the others, then
+  // the names of letters; each group in the dictionary's order. A reading
+  // that repeats an earlier one is dropped.
+  LemmaCase preferred = LemmaCase::kNone;
+  if (capital && ShapeOf(word) != CaseShape::kUpper) {
+    preferred = sentenceStart ? LemmaCase::kSmall : LemmaCase::kCapital;
+  } else if (!capital && ShapeOf(word) == CaseShape::kLower) {
+    preferred = LemmaCase::kSmall;
+  }
+  answer.Clear();
+  for (int group = 0; group < 3; ++group) {
+    for (size_t i = 0; i < m_probe.Size(); ++i) {
+      int groupOf = 1;
+      if (IsLetterName(m_probe, i)) {
+        groupOf = 2;
+      } else if (preferred != LemmaCase::kNone &&
+                 CaseOf(m_probe, i, capitalisedNouns) == preferred) {
+        groupOf = 0;
+      }
+      if (groupOf != group) continue;
+      const std::string_view lemma(m_probe.Lemma(i), m_probe.LemmaLength(i));
+      bool repeated = false;
+      for (size_t j = 0; j < answer.Size() && !repeated; ++j) {
+        repeated = answer.Tag(j) == m_probe.Tag(i) &&
+                   std::string_view(answer.Lemma(j), answer.LemmaLength(j)) == lemma;
+      }
+      if (!repeated) answer.Add(lemma, m_probe.Tag(i), m_probe.Source(i));
+    }
+  }
+}
+
+bool WordLookup::Lemmatize(std::string_view word, bool sentenceStart, ReadingList& answer) {
+  const ReadingList* readings = CollectReadings(word);
+  if (readings == nullptr) {
+    answer.Clear();
+    return false;
+  }
+  if (!HasKnown(*readings)) {
+    const std::string plain = PlainApostrophes(word);
+    if (!plain.empty()) {
+      m_unknown.Clear();  // the first answer, kept while the plain spelling is tried
+      m_unknown.Append(*readings);
+      const ReadingList* other = CollectReadings(plain);
+      if (other == nullptr || !HasKnown(*other)) other = &m_unknown;
+      Finish(*other, word, sentenceStart, answer);
+      return true;
+    }
+  }
+  Finish(*readings, word, sentenceStart, answer);
+  return true;
+}
+
+bool WordLookup::Knows(std::string_view word) {
+  return LookUpSpelling(word, m_probe) && HasKnown(m_probe);
+}
+
+}  // namespace lemmatizer

@@ -1,0 +1,123 @@
+// Letter case: words in capitals and in title case, sentence starts, the
+// case of lemmas, the letters of Serbian and Greek, and words the code page
+// cannot write.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "lemm.h"
+#include "tests/lemm/lemm_testing.h"
+#include "tests/lemm/lexicons.h"
+
+namespace {
+
+using lemm_testing::First;
+using lemm_testing::FirstLemmas;
+using lemm_testing::Lemmas;
+
+lemm_language* English() { return lemm_testing::Shared("en", lemm_testing::kEnglish); }
+lemm_language* German() { return lemm_testing::Shared("de", lemm_testing::kGerman); }
+
+TEST(Capitals, AWordInCapitalsIsAnsweredFromItsLowerCase) {
+  EXPECT_EQ(Lemmas(English(), "CARS"), "car/NOMCup CARS/ANYC?");
+  EXPECT_EQ(Lemmas(English(), "CARS", LEMM_SENTENCE_START), "car/NOMCup CARS/ANYC?");
+  EXPECT_EQ(Lemmas(English(), "ATTENTION"), "attention/NOMCus ATTENTION/ANYC?");
+  EXPECT_EQ(First(lemm_testing::Shared("it", lemm_testing::kItalian), "ATTENZIONE"), "attenzione");
+  // Known in no spelling: the word itself, and nothing is made up.
+  EXPECT_EQ(Lemmas(English(), "XYZZY"), "XYZZY/ANYC?");
+  // The word itself comes last, unless the dictionary knows it only as a
+  // name: then it is more likely an acronym, itself first.
+  EXPECT_EQ(Lemmas(English(), "BUSH"), "bush/NOMCus Bush/NOMP BUSH/ANYC?");
+  EXPECT_EQ(Lemmas(English(), "NASA"), "NASA/ANYC? Nasa/NOMP");
+}
+
+TEST(Capitals, TitleCaseInsideASentencePrefersNames) {
+  // The dictionary knows both: the capitalised reading first inside a
+  // sentence, the lower-case one at its start.
+  EXPECT_EQ(Lemmas(English(), "Bush"), "Bush/NOMP bush/NOMCus");
+  EXPECT_EQ(Lemmas(English(), "Bush", LEMM_SENTENCE_START), "bush/NOMCus Bush/NOMP");
+  EXPECT_EQ(Lemmas(English(), "bush"), "bush/NOMCus Bush/NOMP");
+  // A word in lower case puts its lower-case readings first, whatever the
+  // dictionary's order ("Lex" is tagged, "lex" not: the compiler puts it
+  // first).
+  EXPECT_EQ(Lemmas(English(), "lex"), "lex/ANYC Lex/NOMP");
+  EXPECT_EQ(Lemmas(English(), "Lex"), "Lex/NOMP lex/ANYC");
+  // Known only in lower case: inside a sentence most likely a name, guessed.
+  EXPECT_EQ(Lemmas(English(), "Attention"), "Attention/NOMP? attention/NOMCus");
+  EXPECT_EQ(Lemmas(English(), "Attention", LEMM_SENTENCE_START), "attention/NOMCus");
+  // Not for closed-class words.
+  EXPECT_EQ(Lemmas(English(), "The"), "the/DETDu");
+}
+
+TEST(Capitals, ThePronounIComesBeforeTheLetter) {
+  EXPECT_EQ(Lemmas(English(), "I", LEMM_SENTENCE_START), "I/PNNPus i/NOMCus");
+  EXPECT_EQ(Lemmas(English(), "I"), "I/PNNPus i/NOMCus");
+  EXPECT_EQ(Lemmas(English(), "i"), "I/PNNPus i/NOMCus");
+}
+
+TEST(Capitals, SentenceStartsInRunningText) {
+  EXPECT_EQ(FirstLemmas(English(), "the Bush visit. Bush visit"), "the Bush visit bush visit");
+  EXPECT_EQ(FirstLemmas(German(), "Die Stunden. Ich spielten die Stunden"),
+            "der Stunde ich spielen der Stunde");
+}
+
+TEST(LemmaCase, GermanNounsTakeACapitalAndNothingElse) {
+  EXPECT_EQ(Lemmas(German(), "Häuser"), "Haus/NOMCup");
+  EXPECT_EQ(Lemmas(German(), "HÄUSER"), "Haus/NOMCup HÄUSER/ANYC?");
+  // A noun's lemma is capitalised whatever the word's case; every other
+  // lemma is in lower case.
+  EXPECT_EQ(Lemmas(German(), "stunden"), "stunden/INFF Stunde/NOMCfp");
+  EXPECT_EQ(Lemmas(German(), "Stunden"), "Stunde/NOMCfp stunden/INFF");
+  EXPECT_EQ(Lemmas(German(), "Die"), "der/DETDs");
+  EXPECT_EQ(Lemmas(German(), "DIE"), "der/DETDs DIE/ANYC?");
+  EXPECT_EQ(Lemmas(German(), "Ich", LEMM_SENTENCE_START), "ich/PNNPus Ich/NOMCus");
+  EXPECT_EQ(Lemmas(German(), "Ich"), "Ich/NOMCus ich/PNNPus");
+}
+
+TEST(Letters, SerbianCyrillicLettersFoldWholly) {
+  lemm_language* serbian = lemm_testing::Shared("sk", lemm_testing::kSerbianCyrillic);
+  EXPECT_EQ(First(serbian, "ДИРЕКТОРИЈУМА"), "директоријум");
+  EXPECT_EQ(First(serbian, "ЉУБАВ"), "љубав");
+  EXPECT_EQ(First(serbian, "ЏЕП"), "џеп");
+  EXPECT_EQ(First(serbian, "Његова", LEMM_SENTENCE_START), "његов");
+  EXPECT_EQ(First(serbian, "Његош"), "Његош");
+  lemm_language* latin = lemm_testing::Shared("sl", lemm_testing::kSerbianLatin);
+  EXPECT_EQ(First(latin, "ŠKOLE"), "škola");
+  EXPECT_EQ(First(latin, "Žena", LEMM_SENTENCE_START), "žena");
+}
+
+TEST(Letters, GreekFinalSigmaAndAccentedCapitals) {
+  lemm_language* greek = lemm_testing::Shared("gr", lemm_testing::kGreek);
+  EXPECT_EQ(First(greek, "ΛΌΓΟΣ"), "λόγος");
+  EXPECT_EQ(First(greek, "ΛΌΓΟΥ"), "λόγος");
+  EXPECT_EQ(First(greek, "Άνθρωπος", LEMM_SENTENCE_START), "άνθρωπος");
+  EXPECT_EQ(First(greek, "ΈΝΩΣΗ"), "ένωση");
+}
+
+TEST(Unwritable, WordsTheCodePageCannotWriteGetAStatus) {
+  EXPECT_EQ(Lemmas(English(), "日本"), "UNWRITABLE");
+  EXPECT_EQ(Lemmas(English(), "carΩ"), "UNWRITABLE");
+  EXPECT_EQ(Lemmas(English(), "naïve"), "naïve/ADJEp");
+  // Latin letters are written in the Cyrillic code page too.
+  EXPECT_NE(Lemmas(lemm_testing::Shared("sk", lemm_testing::kSerbianCyrillic), "car"),
+            "UNWRITABLE");
+  // In running text the word keeps its token, without readings.
+  char* error = nullptr;
+  const std::string text = "Der Name 日本 ist";
+  lemm_analysis* analysis = lemm_analyze(German(), text.data(), text.size(), 0, &error);
+  ASSERT_NE(analysis, nullptr);
+  ASSERT_EQ(lemm_analysis_count(analysis), 4u);
+  const lemm_readings* readings = lemm_token_readings(analysis, 2);
+  EXPECT_EQ(lemm_readings_status(readings), LEMM_UNWRITABLE);
+  EXPECT_EQ(lemm_readings_count(readings), 0u);
+  EXPECT_EQ(lemm_readings_status(lemm_token_readings(analysis, 3)), LEMM_OK);
+  lemm_analysis_destroy(analysis);
+}
+
+TEST(Known, ListedFormsAreKnownAndEndingsGuessed) {
+  // "cars" is in the lexicon; "xcars" only shares its ending.
+  EXPECT_EQ(Lemmas(English(), "cars"), "car/NOMCup");
+  EXPECT_NE(Lemmas(English(), "zzqx").find('?'), std::string::npos) << Lemmas(English(), "zzqx");
+}
+
+}  // namespace
