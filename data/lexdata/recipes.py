@@ -293,11 +293,13 @@ def russian_rows(rows):
     return fixed
 
 
-def russian_rows_and_cases(rows):
-    """russian_rows, and the case, number and gender of each form and
-    library tag written beside the lexicon (ru-cases.tsv), from which
-    lemm-build learns the Russian extension rows."""
+def russian_readings():
+    """OpenCorpora's readings made Russian (russian_rows), and the case,
+    number and gender of each form and library tag written beside the
+    lexicon (ru-cases.tsv), from which lemm-build learns the Russian
+    extension rows."""
     from .build import out_dir
+    rows, sources = opencorpora.readings()
     fixed = russian_rows(rows)
     tmap = tagmap("opencorpora")
 
@@ -306,8 +308,11 @@ def russian_rows_and_cases(rows):
         return None if tag == DROP else tag
 
     names = russian_cases.case_names(((f, t) for f, _, t in fixed), library_tag)
-    russian_cases.write_cases(os.path.join(out_dir(), "ru-cases.tsv"), names)
-    return fixed
+    n = russian_cases.write_cases(os.path.join(out_dir(), "ru-cases.tsv"), names)
+    return fixed, sources, [
+        f"The case, number and gender of the OpenCorpora parses go beside the "
+        f"lexicon into ru-cases.tsv ({n:,} form and tag pairs), from which "
+        f"lemm-build learns the extension rows."]
 
 
 def portuguese_rows(rows):
@@ -457,16 +462,14 @@ RECIPES = {
         "infinitive, as lemma."),
     "ru": Recipe(
         78,
-        [Tagged("opencorpora", "opencorpora", opencorpora.readings,
-                npm=opencorpora.NPM, prepare=russian_rows_and_cases,
+        [Tagged("opencorpora", "opencorpora", russian_readings,
+                npm=opencorpora.NPM,
                 cache=(opencorpora.is_cached, opencorpora.cache, ())),
          Apertium(convert=lambda s: s.replace("ё", "е"), fallback=True)],
         "OpenCorpora (npm az) first, parses in the package's probability "
         "order; the Russian Apertium analysers add missing forms. ё is "
         "folded to е; ordinals take their own nominative as lemma, not the "
-        "cardinal OpenCorpora links them to. The case, number and gender of "
-        "the OpenCorpora parses go beside the lexicon into ru-cases.tsv, from "
-        "which lemm-build learns the extension rows."),
+        "cardinal OpenCorpora links them to."),
     "sl": Recipe(
         52,
         [Apertium(convert=lambda s: s.replace("ð", "đ").replace("Ð", "Đ")),

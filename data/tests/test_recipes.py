@@ -1,3 +1,5 @@
+import os
+import tempfile
 import unittest
 from unittest import mock
 
@@ -42,6 +44,23 @@ class RussianRows(unittest.TestCase):
                           ("Москвы", "Москва",
                            ["NOUN", "inan", "femn", "Sgtm", "Geox", "sing", "gent"])],
                          recipes.russian_rows(rows))
+
+    def test_case_readings_written_beside_the_lexicon(self):
+        rows = [("ёлки", "ёлка", "NOUN,inan,femn plur,nomn"),
+                ("ёлки", "ёлка", "NOUN,inan,femn sing,gent"),
+                ("быстро", "быстро", "ADVB")]
+        with tempfile.TemporaryDirectory() as d, \
+                mock.patch.dict(os.environ, {"LEXICON_OUT": d}), \
+                mock.patch.object(recipes.opencorpora, "readings", return_value=(rows, [])):
+            fixed, _, notes = recipes.russian_readings()
+            with open(os.path.join(d, "ru-cases.tsv"), encoding="utf-8") as f:
+                written = f.read().split("\n")
+        self.assertEqual(recipes.russian_rows(rows), fixed)
+        # one line a form and library tag, the names of its parses; no case, no line
+        self.assertEqual(2, len(written) - 1)
+        self.assertTrue(all(line.startswith("елки\t") for line in written[:-1]))
+        self.assertEqual(["GSF", "NPF"], sorted(line.split("\t")[2] for line in written[:-1]))
+        self.assertIn("(2 form and tag pairs)", notes[0])
 
 
 class LanguageSteps(unittest.TestCase):

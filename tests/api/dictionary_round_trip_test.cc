@@ -141,6 +141,14 @@ std::string VariantKey(const std::string& code, std::string form) {
   return FoldCase(form);
 }
 
+// The spelling under which the SWD file cannot tell forms apart: it
+// compares its keys ignoring Latin-1 case, which in the Greek code page
+// also takes omicron and upsilon with tonos (0xFC, 0xFD) for alpha and
+// epsilon with tonos (0xDC, 0xDD).
+std::string SwdVariantKey(const std::string& code, const std::string& form) {
+  return code == "gr" ? FoldCase(GreekKey(form)) : VariantKey(code, form);
+}
+
 struct Form {
   std::string form;
   std::vector<Pair> readings;
@@ -173,7 +181,7 @@ TEST_P(RoundTrip, EveryFormGivesBackItsReadings) {
   // case-folded spelling.
   std::vector<Form> forms;
   std::map<std::string, size_t> index;
-  std::map<std::string, std::vector<size_t>> variants;
+  std::map<std::string, std::vector<size_t>> variants, swdVariants;
   // Tag names and their numbers (the first number of a name shared).
   std::map<std::string, int32_t> tagNumbers;
   for (int32_t n = 1; n <= 1849; ++n) tagNumbers.emplace(GetStringForTag(n, nullptr, 0), n);
@@ -196,6 +204,7 @@ TEST_P(RoundTrip, EveryFormGivesBackItsReadings) {
       it = index.emplace(form, forms.size()).first;
       forms.push_back(Form{form, {}});
       variants[VariantKey(code, form)].push_back(forms.size() - 1);
+      swdVariants[SwdVariantKey(code, form)].push_back(forms.size() - 1);
     }
     const Pair reading(lemma, tag);
     auto& readings = forms[it->second].readings;
@@ -240,7 +249,8 @@ TEST_P(RoundTrip, EveryFormGivesBackItsReadings) {
       extendedOk = extendedOk && std::any_of(got.begin(), got.end(),
                                              [&e](const Pair& g) { return g.first == e.first; });
     }
-    const auto& group = variants[VariantKey(code, f.form)];
+    const auto& group = result.dictionaryHit == 0 ? variants[VariantKey(code, f.form)]
+                                                  : swdVariants[SwdVariantKey(code, f.form)];
     std::vector<Pair> expected = f.readings;
     bool ok;
     if (group.size() == 1 && result.dictionaryHit == 0) {
