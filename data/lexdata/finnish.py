@@ -13,6 +13,9 @@ except:
   participle's own base form stays as an adjective reading;
 - a manner adverb in -sti (nopeasti) is its own lemma: voikko gives the
   adjective it is formed from;
+- a form of an action noun in -minen (muuttamisesta) reads first as that
+  noun (muuttaminen): voikko analyses it as the verb's MINEN infinitive
+  and gives the verb (muuttaa), which stays as a second reading;
 - the WikDict headwords marked adverb, postposition, preposition,
   conjunction, pronoun or interjection are their own lemma, with the class
   of that part of speech, unless voikko reads them as a case of another
@@ -24,6 +27,7 @@ analysis script), and so is nothing else: the rules above are cheap.
 
 import functools
 import os
+import re
 
 from .common import figures_note, log
 from .sources import cspell, freedict, tesseract, voikko
@@ -95,15 +99,31 @@ def analyse(words):
     return rows
 
 
+# an action noun's form: the stem, "mi", then "nen" (the nominative) or "s"
+# and the rest of its ending (muuttami|sesta, muuttami|set, muuttami|sensa)
+_ACTION_NOUN = re.compile(r"(.*mi)(?:nen|s[^\W\d_]*)")
+
+
+def action_noun(form):
+    """The nominative singular of the action noun in -minen that a form
+    belongs to (muuttamisesta -> muuttaminen), or None."""
+    m = _ACTION_NOUN.fullmatch(form.lower())
+    return m.group(1) + "nen" if m else None
+
+
 def with_conventions(rows):
-    """(form, lemma, tokens) for voikko's rows, with the participle and -sti
-    rules applied (see the module's comment)."""
+    """(form, lemma, tokens) for voikko's rows, with the participle, -sti and
+    -minen rules applied (see the module's comment)."""
     for form, lemma, feats in rows:
         toks = feats.split()
         verb = next((t[5:] for t in toks if t.startswith("VERB=")), None)
         if "SIJAMUOTO=kerrontosti" in toks:
             yield form, form, ["seikkasana"]
             continue
+        noun = action_noun(form) if "MOOD=MINEN-infinitive" in toks else None
+        if noun:
+            yield form, noun, ["nimisana"] + [t for t in toks[1:]
+                                              if t.startswith(("NUMBER=", "SIJAMUOTO="))]
         if verb:
             yield form, verb, toks
             # the participle's own base form, as an adjective

@@ -23,6 +23,27 @@ class Conventions(unittest.TestCase):
         self.assertEqual("ADJEp", vm.map(got[1][2], "fi"))
         self.assertEqual("ADVB", vm.map(got[2][2], "fi"))
 
+    def test_action_nouns_read_first_as_the_noun(self):
+        rows = [("muuttamisesta", "muuttaa",
+                 "teonsana NUMBER=singular SIJAMUOTO=sisaeronto MOOD=MINEN-infinitive"),
+                ("Tekemisensä", "tehdä",
+                 "teonsana NUMBER=singular SIJAMUOTO=omanto MOOD=MINEN-infinitive"),
+                # no -minen ending to read the noun from: the verb only
+                ("tekeminenkin", "tehdä",
+                 "teonsana NUMBER=singular SIJAMUOTO=nimento MOOD=MINEN-infinitive"),
+                # "mis" in a form that is no action noun
+                ("kamiseen", "kaminen", "nimisana NUMBER=singular SIJAMUOTO=sisatulento")]
+        got = list(finnish.with_conventions(rows))
+        self.assertEqual([("muuttamisesta", "muuttaminen"), ("muuttamisesta", "muuttaa"),
+                          ("Tekemisensä", "tekeminen"), ("Tekemisensä", "tehdä"),
+                          ("tekeminenkin", "tehdä"), ("kamiseen", "kaminen")],
+                         [(f, l) for f, l, _ in got])
+        self.assertEqual(["nimisana", "NUMBER=singular", "SIJAMUOTO=sisaeronto"], got[0][2])
+        vm = TagMap.load("voikko")
+        self.assertTrue(vm.map(got[0][2], "fi").startswith("NOMC"))
+        self.assertEqual("muuttaminen", finnish.action_noun("muuttamiset"))
+        self.assertIsNone(finnish.action_noun("talossa"))
+
     def test_own_lemma_headwords_by_part_of_speech(self):
         heads = {"kanssa": {"postposition"}, "koska": {"conjunction", "adv"},
                  "talo": {"n"}, "hyvin": {"adv"}, "ei kukaan": {"pronoun"},
