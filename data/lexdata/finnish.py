@@ -19,7 +19,8 @@ except:
 - the WikDict headwords marked adverb, postposition, preposition,
   conjunction, pronoun or interjection are their own lemma, with the class
   of that part of speech, unless voikko reads them as a case of another
-  pronoun (tässä: tämä).
+  pronoun (tässä: tämä); this reading comes ahead of voikko's, which reads
+  a lexicalised word as the form of its parts (jopa: jo; ainakin: aina).
 
 The analyses of all forms are cached (keyed by the word lists and the
 analysis script), and so is nothing else: the rules above are cheap.
@@ -55,7 +56,8 @@ NOTE = ("voikko's analyses of the forms of the cspell Finnish dictionary, the "
         "Tesseract Finnish word list and the WikDict headwords; participles "
         "also read as forms of their verb (WORDBASES), -sti adverbs are their "
         "own lemma, and WikDict's adverbs, adpositions, conjunctions, pronouns "
-        "and interjections are their own lemma.")
+        "and interjections are their own lemma, ahead of voikko's readings; "
+        "-minen action nouns read first as the noun.")
 
 
 def _inputs():

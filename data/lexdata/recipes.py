@@ -504,9 +504,9 @@ RECIPES = {
         albanian.NOTE),
     "fi": Recipe(
         120,
-        [Tagged("voikko", "voikko", finnish.analysed, apt=finnish.APT, npm=finnish.NPM,
-                cache=(finnish.is_cached, finnish.cache, ())),
-         Tagged("wikdict own lemmas", "voikko", finnish.own_lemmas)],
+        [Tagged("wikdict own lemmas", "voikko", finnish.own_lemmas),
+         Tagged("voikko", "voikko", finnish.analysed, apt=finnish.APT, npm=finnish.NPM,
+                cache=(finnish.is_cached, finnish.cache, ()))],
         finnish.NOTE),
     "gr": Recipe(
         60,
