@@ -13,6 +13,8 @@ except:
   participle's own base form stays as an adjective reading;
 - a manner adverb in -sti (nopeasti) is its own lemma: voikko gives the
   adjective it is formed from;
+- of a form's lemmas, the one more of whose forms running text (the
+  Tesseract list) attests comes first (vuotta: vuosi before vuo);
 - a form of an action noun in -minen (muuttamisesta) reads first as that
   noun (muuttaminen): voikko analyses it as the verb's MINEN infinitive
   and gives the verb (muuttaa), which stays as a second reading;
@@ -57,7 +59,8 @@ NOTE = ("voikko's analyses of the forms of the cspell Finnish dictionary, the "
         "also read as forms of their verb (WORDBASES), -sti adverbs are their "
         "own lemma, and WikDict's adverbs, adpositions, conjunctions, pronouns "
         "and interjections are their own lemma, ahead of voikko's readings; "
-        "-minen action nouns read first as the noun.")
+        "-minen action nouns read first as the noun; of a form's lemmas, the one "
+        "with more forms in the Tesseract list comes first.")
 
 
 def _inputs():
@@ -135,6 +138,20 @@ def with_conventions(rows):
         yield form, lemma, toks
 
 
+def weighed(rows, text_words):
+    """(form, lemma, tokens, score) for (form, lemma, tokens) rows: the score
+    of a lemma is the number of its forms that running text attests (the
+    Tesseract word list), so that of a form's lemmas the more frequent word
+    comes first (vuotta: vuosi, whose forms text shows often, before vuo)."""
+    rows = list(rows)
+    attested = {w.lower() for w in text_words}
+    forms = {}
+    for form, lemma, _ in rows:
+        forms.setdefault(lemma, set()).add(form.lower())
+    score = {lemma: len(fs & attested) for lemma, fs in forms.items()}
+    return [(form, lemma, toks, score[lemma]) for form, lemma, toks in rows]
+
+
 def own_lemma_headwords(heads, pronoun_forms=frozenset()):
     """(word, word, [voikko class]) for the one-word headwords of the parts of
     speech that are their own lemma; not for the forms voikko reads as a case
@@ -163,7 +180,7 @@ def _readings():
     heads, wikdict = freedict.wikdict_headwords("fin", FREEDICT_PAIRS)
     words = word_types(words_of_cspell, words_of_tesseract, heads)
     rows = analyse(words)
-    analysed = list(with_conventions(rows))
+    analysed = weighed(with_conventions(rows), words_of_tesseract)
     known = {r[0] for r in rows}
     pronoun_forms = {f for f, l, feats in rows if feats.startswith("asemosana") and f != l}
     figures = {"cspell forms": len(words_of_cspell), "tesseract forms": len(words_of_tesseract),

@@ -44,6 +44,15 @@ class Conventions(unittest.TestCase):
         self.assertEqual("muuttaminen", finnish.action_noun("muuttamiset"))
         self.assertIsNone(finnish.action_noun("talossa"))
 
+    def test_lemmas_weighed_by_the_forms_text_attests(self):
+        rows = [("vuotta", "vuo", ["nimisana"]), ("vuotta", "vuosi", ["nimisana"]),
+                ("vuoden", "vuosi", ["nimisana"]), ("Vuonna", "vuosi", ["nimisana"]),
+                ("vuon", "vuo", ["nimisana"])]
+        got = finnish.weighed(rows, ["vuotta", "vuoden", "vuonna", "talo"])
+        # vuosi: three attested forms (case aside), vuo: one
+        self.assertEqual([1, 3, 3, 3, 1], [score for *_, score in got])
+        self.assertEqual([r[:3] for r in rows], [r[:3] for r in got])
+
     def test_own_lemma_headwords_by_part_of_speech(self):
         heads = {"kanssa": {"postposition"}, "koska": {"conjunction", "adv"},
                  "talo": {"n"}, "hyvin": {"adv"}, "ei kukaan": {"pronoun"},
