@@ -60,16 +60,7 @@ def generator_rows(path, version):
 def kept_rows(pairs):
     """(form, lemma, 'tag tag ...') of the (surface, analysis) pairs the
     lexicon keeps, without repeats, in their order."""
-    rows, seen = [], set()
-    for form, analysis in pairs:
-        r = _keep(form, analysis)
-        if r is None:
-            continue
-        row = (form, r[0], " ".join(r[1]))
-        if row not in seen:
-            seen.add(row)
-            rows.append(row)
-    return rows
+    return apertium.kept_rows(pairs, _keep)
 
 
 def parse_lt_proc(text):

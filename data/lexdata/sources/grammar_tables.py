@@ -10,7 +10,7 @@ lemma '-' making each form its own lemma; '#' starts a comment.
 
 import os
 
-from ..common import DATA_DIR
+from ..common import DATA_DIR, table_rows
 
 
 def path(name):
@@ -20,16 +20,9 @@ def path(name):
 def read(table):
     """(form, lemma, tag) of a table's lines (table: a path)."""
     rows = []
-    with open(table, encoding="utf-8") as f:
-        for number, line in enumerate(f, 1):
-            line = line.split("#", 1)[0].rstrip()
-            if not line:
-                continue
-            fields = line.split("\t")
-            if len(fields) != 3 or not all(fields):
-                raise ValueError(f"{table}:{number}: expected form, lemma, tag")
-            rows.extend((form, form if fields[1] == "-" else fields[1], fields[2])
-                        for form in fields[0].split())
+    for forms, lemma, tag in table_rows(
+            table, lambda fields: len(fields) == 3 and all(fields), "form, lemma, tag"):
+        rows.extend((form, form if lemma == "-" else lemma, tag) for form in forms.split())
     return rows
 
 
