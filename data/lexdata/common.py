@@ -55,3 +55,24 @@ def key_bytes(code, raw):
 
 def log(*args):
     print(*args, file=sys.stderr, flush=True)
+
+
+def table_rows(path, check, what):
+    """The tab-separated fields of a data table's lines ('#' starts a
+    comment, blank lines are skipped); a line whose fields check(fields)
+    refuses raises ValueError saying what a line should hold."""
+    with open(path, encoding="utf-8") as f:
+        for number, line in enumerate(f, 1):
+            line = line.split("#", 1)[0].rstrip()
+            if not line:
+                continue
+            fields = line.split("\t")
+            if not check(fields):
+                raise ValueError(f"{path}:{number}: expected {what}")
+            yield fields
+
+
+def figures_note(figures):
+    """The report's line of what a source's lists held: {what: count}."""
+    return "Word lists and headwords read: " + ", ".join(
+        f"{k} {v:,}" for k, v in figures.items()) + "."

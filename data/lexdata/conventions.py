@@ -15,7 +15,7 @@ with the prefix.
 """
 import os
 
-from .common import DATA_DIR
+from .common import DATA_DIR, table_rows
 
 
 def table_path(code):
@@ -25,15 +25,10 @@ def table_path(code):
 def read_table(path):
     """{form: [(tag prefix, lemma)]} of a convention table."""
     rules = {}
-    with open(path, encoding="utf-8") as f:
-        for number, line in enumerate(f, 1):
-            line = line.split("#", 1)[0].rstrip()
-            if not line:
-                continue
-            fields = line.split("\t")
-            if len(fields) != 3 or not fields[0] or not fields[2]:
-                raise ValueError(f"{path}:{number}: expected form, tag prefix, lemma")
-            rules.setdefault(fields[0], []).append((fields[1], fields[2]))
+    for form, prefix, lemma in table_rows(
+            path, lambda fields: len(fields) == 3 and fields[0] and fields[2],
+            "form, tag prefix, lemma"):
+        rules.setdefault(form, []).append((prefix, lemma))
     return rules
 
 

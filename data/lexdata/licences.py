@@ -39,7 +39,11 @@ def origin(source):
         pkg = name[:-len(NPM_MARK)]
         return (f"npm package {pkg}@{source['version']}: its package.json and README "
                 f"(https://www.npmjs.com/package/{pkg})")
-    return f"Debian package {name}: /usr/share/doc/{name}/copyright"
+    # a family of packages ("dict-freedict-fin-* (15 WikDict pairs)"): each
+    # member's copyright file
+    package = name.split(" (", 1)[0]
+    kind = "Debian packages" if "*" in package else "Debian package"
+    return f"{kind} {package}: /usr/share/doc/{package}/copyright"
 
 
 def licence_text(code, sources, files):

@@ -29,11 +29,13 @@ class Layer:
     first within a form.  fallback: the layer only adds to forms that the
     layers before it leave unknown, and to known forms only lemmas that are
     neither the form itself nor already given (an affix expansion lists
-    irregular forms as their own lemmas: those must not win).
+    irregular forms as their own lemmas: those must not win).  notes: what
+    the report says of the layer's source (the sizes of its lists).
     """
 
-    def __init__(self, name, readings, fallback=False):
+    def __init__(self, name, readings, fallback=False, notes=()):
         self.name, self.readings, self.fallback = name, readings, fallback
+        self.notes = list(notes)
 
 
 def merge(layers):

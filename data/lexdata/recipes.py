@@ -11,11 +11,13 @@ own (pronoun lemmas, Russian ordinals, Serbian spelling, ...).
 
 import os
 
-from . import finnish, greek
+from . import albanian, finnish, greek, russian_cases
 from .merge import Layer
 from .script import ekavian_lemma, is_cyrillic_word, serbian_to_cyrillic
-from .sources import (apertium, ding, german_determiners, german_pos_dict, hunspell,
-                      lefff, morph_it, opencorpora, wordnet)
+from .sources import (apertium, apertium_words, ding, frog, german_determiners,
+                      german_pos_dict, hunspell, lefff, morph_it, opencorpora, tesseract,
+                      wordnet)
+from .common import figures_note
 from .tagmap import DROP, TagMap
 
 # Apertium: packages and the analysers of each language (source side first).
@@ -131,7 +133,7 @@ class Apertium:
         return [(expansion_label(p), apertium.cache_analyser, (p,))
                 for p in paths if p and not apertium.is_cached(p)]
 
-    def build(self, code, stats, pool):
+    def build(self, code, stats, pool, before=()):
         pkgs, analysers = APERTIUM[self.of or code]
         rows, srcs = apertium.readings(pkgs, analysers, pool)
         rule = self.pronoun_lemma or (lambda form, tags: form)
@@ -144,10 +146,17 @@ class Apertium:
         return Layer("apertium", readings, fallback=self.fallback), srcs
 
 
+def _read_result(result):
+    """(rows, sources, notes) of what a source's read() gave: (rows, sources)
+    or (rows, sources, notes), the notes being what the report says of it."""
+    return result if len(result) == 3 else (result[0], result[1], [])
+
+
 class Tagged:
     """A source's tagged readings, mapped by its tag map (also the name its
-    unmapped tags are counted under).  read() gives (rows, sources);
-    prepare(rows) turns the rows into (form, lemma, tokens[, score]).
+    unmapped tags are counted under).  read() gives (rows, sources) or (rows,
+    sources, notes); prepare(rows) turns the rows into (form, lemma,
+    tokens[, score]).
     cache: for a source whose reading takes long, (is_cached, fill, args):
     is_cached() says whether it is cached, fill(*args) fills the cache in a
     worker of the pool."""
@@ -170,12 +179,25 @@ class Tagged:
             return []
         return [(self.name, self.cache[1], self.cache[2])]
 
-    def build(self, code, stats, pool):
-        rows, srcs = self.read()
+    def _read(self, before):
+        return _read_result(self.read())
+
+    def build(self, code, stats, pool, before=()):
+        """(layer, sources); before: the layers built ahead of this one."""
+        rows, srcs, notes = self._read(before)
         if self.prepare:
             rows = self.prepare(rows)
         return Layer(self.name, mapped(rows, tagmap(self.tagset), code, stats, self.tagset),
-                     fallback=self.fallback), srcs
+                     fallback=self.fallback, notes=notes), srcs
+
+
+class Following(Tagged):
+    """A source read in the light of the layers before it: read(before)
+    gives what read() gives for Tagged (frog only sees the forms the Dutch
+    analyser does not know)."""
+
+    def _read(self, before):
+        return _read_result(self.read(before))
 
 
 class Hunspell(Tagged):
@@ -193,7 +215,7 @@ class Hunspell(Tagged):
             return []
         return [(self.name, hunspell.cache, (self.package, self.dic))]
 
-    def build(self, code, stats, pool):
+    def build(self, code, stats, pool, before=()):
         rows, srcs = self.read()
         return Layer(self.name, [(f, l, "ANYC", self.score(f, l)) for f, l, *_ in rows],
                      fallback=self.fallback), srcs
@@ -202,9 +224,9 @@ class Hunspell(Tagged):
 class Named(Tagged):
     """Readings that a language module builds with tag names already."""
 
-    def build(self, code, stats, pool):
-        rows, srcs = self.read()
-        return Layer(self.name, rows, fallback=self.fallback), srcs
+    def build(self, code, stats, pool, before=()):
+        rows, srcs, notes = self._read(before)
+        return Layer(self.name, rows, fallback=self.fallback, notes=notes), srcs
 
 
 class Recipe:
@@ -271,6 +293,28 @@ def russian_rows(rows):
     return fixed
 
 
+def russian_readings():
+    """OpenCorpora's readings made Russian (russian_rows), and the case,
+    number and gender of each form and library tag written beside the
+    lexicon (ru-cases.tsv), from which lemm-build learns the Russian
+    extension rows."""
+    from .build import out_dir
+    rows, sources = opencorpora.readings()
+    fixed = russian_rows(rows)
+    tmap = tagmap("opencorpora")
+
+    def library_tag(tokens):
+        tag = tmap.map(tokens, "ru")
+        return None if tag == DROP else tag
+
+    names = russian_cases.case_names(((f, t) for f, _, t in fixed), library_tag)
+    n = russian_cases.write_cases(os.path.join(out_dir(), "ru-cases.tsv"), names)
+    return fixed, sources, [
+        f"The case, number and gender of the OpenCorpora parses go beside the "
+        f"lexicon into ru-cases.tsv ({n:,} form and tag pairs), from which "
+        f"lemm-build learns the extension rows."]
+
+
 def portuguese_rows(rows):
     return [(f, l, hunspell.portuguese_tokens(m)) for f, l, m in rows]
 
@@ -297,10 +341,40 @@ def macedonian_reading(reading):
     return is_cyrillic_word(form) and is_cyrillic_word(lemma) and lemma != "clitic"
 
 
-def headword_first(form, lemma):
-    """A form that is a headword of its own ("edhe", "bardhë") is more often
-    that word than a suffixed form of a shorter stem ("edh", "bardh")."""
-    return 1 if form == lemma else 0
+def lemmas_by_form(readings):
+    out = {}
+    for f, l, _, _ in readings:
+        out.setdefault(f, set()).add(l)
+    return out
+
+
+def dutch_frog(before):
+    """frog's readings of the frequent forms the Dutch analyser (the layer
+    before) does not know; where the analyser gives a form several lemmas,
+    frog's choice among them is put first in that layer."""
+    ap = before[0]
+    rows, choice, sources, figures = frog.readings(lemmas_by_form(ap.readings))
+    ap.readings = [(f, l, t, n + (1000 if choice.get(f) == l else 0))
+                   for f, l, t, n in ap.readings]
+    return rows, sources, [figures_note(figures)]
+
+
+def macedonian_text(before):
+    """The Macedonian generators' forms and the analysers' analyses of the
+    Tesseract word list, for the forms the walk (the layer before) lacks;
+    the share of the word list's lower-case types each knows noted."""
+    rows, words = apertium_words.macedonian_rows(APERTIUM["mk"][1])
+    rows = [(f, f if l == "prpers" else l, t) for f, l, t in rows]
+    rows = [r for r in rows if macedonian_reading(r)]
+    lower = [w for w in words if w == w.lower()]
+    walked = {r[0] for r in before[0].readings}
+    known = walked | {r[0] for r in rows}
+    share = [100.0 * sum(1 for w in lower if w in k) / max(1, len(lower))
+             for k in (walked, known)]
+    return rows, [tesseract.source("mkd")], [
+        f"No dev set: of the {len(lower):,} lower-case Cyrillic types of the "
+        f"Tesseract Macedonian word list (running text), the analysers' walk "
+        f"knows {share[0]:.1f} %, the lexicon {share[1]:.1f} %."]
 
 
 # ---------------------------------------------------------------- the recipes
@@ -378,15 +452,18 @@ RECIPES = {
         "Union of the Danish Apertium analysers; Hunspell da_DK (st: lemma "
         "fields) fills unknown forms."),
     "du": Recipe(
-        4,
-        [Apertium(), Hunspell("hunspell-nl", "nl")],
-        "Apertium nld-afr (small) first; Hunspell nl fills unknown forms. Its "
-        "verb stems are 1st/3rd singular forms, so weak past forms get the "
-        "stem, not the infinitive, as lemma."),
+        10,
+        [Apertium(),
+         Following("frog", "cgn", dutch_frog, apt=frog.APT),
+         Hunspell("hunspell-nl", "nl")],
+        "Apertium nld-afr (small) first; " + frog.NOTE.format(limit=frog.LIMIT) +
+        " Hunspell nl fills unknown forms; its verb stems are 1st/3rd singular "
+        "forms, so weak past forms frog has not seen get the stem, not the "
+        "infinitive, as lemma."),
     "ru": Recipe(
         78,
-        [Tagged("opencorpora", "opencorpora", opencorpora.readings,
-                npm=opencorpora.NPM, prepare=russian_rows,
+        [Tagged("opencorpora", "opencorpora", russian_readings,
+                npm=opencorpora.NPM,
                 cache=(opencorpora.is_cached, opencorpora.cache, ())),
          Apertium(convert=lambda s: s.replace("ё", "е"), fallback=True)],
         "OpenCorpora (npm az) first, parses in the package's probability "
@@ -409,26 +486,32 @@ RECIPES = {
         "; Hunspell sr_RS (untagged) fills unknown forms.",
         finish=serbian_lemmas),
     "mk": Recipe(
-        21,
-        [Apertium(keep=macedonian_reading)],
-        "Union of the Macedonian Apertium analysers only (about 8 k lemmas); "
+        25,
+        [Apertium(keep=macedonian_reading),
+         Following("apertium generators and text", "apertium", macedonian_text,
+                   apt=[p for p, _ in apertium_words.MK_GENERATORS] + tesseract.apt("mkd"),
+                   fallback=True)],
+        "Union of the Macedonian Apertium analysers (about 8 k lemmas); "
         "forms that mix Latin look-alike letters into Cyrillic and the "
         "artificial lemma 'clitic' are dropped. No other open Macedonian "
-        "lemma source exists in Debian or npm."),
+        "lemma source exists in Debian or npm. " + apertium_words.MK_NOTE),
     "al": Recipe(
-        4,
-        [Hunspell("myspell-sq", "sq_AL", fallback=False, score=headword_first)],
-        "Hunspell sq_AL expansion only, untagged: regular verbs are right; "
-        "many definite noun forms are their own headwords (burri, libri), and "
-        "derived verbs keep the base's lemma. No irregular-form source."),
+        10,
+        [Named("grammar tables", None, albanian.tables, apt=albanian.APT),
+         Named("hunspell sq_AL", None, albanian.weighed_expansion,
+               cache=(lambda: hunspell.is_cached(albanian.HUNSPELL[1]), hunspell.cache,
+                      albanian.HUNSPELL))],
+        albanian.NOTE),
     "fi": Recipe(
-        7,
-        [Tagged("voikko", "voikko", finnish.readings, apt=finnish.APT,
+        120,
+        [Tagged("wikdict own lemmas", "voikko", finnish.own_lemmas),
+         Tagged("voikko", "voikko", finnish.analysed, apt=finnish.APT, npm=finnish.NPM,
                 cache=(finnish.is_cached, finnish.cache, ()))],
         finnish.NOTE),
     "gr": Recipe(
-        8,
-        [Named("greek pairing", None, greek.readings, apt=greek.APT)],
+        60,
+        [Named("grammar tables", None, greek.tables, apt=greek.APT),
+         Named("greek pairing", None, greek.paired)],
         greek.NOTE),
 }
 
@@ -436,14 +519,15 @@ RECIPES = {
 def build(code, stats, pool=None):
     """(layers, sources, notes) of a code's recipe."""
     recipe = RECIPES[code]
-    layers, sources = [], []
+    layers, sources, notes = [], [], [recipe.note]
     for spec in recipe.layers:
-        layer, srcs = spec.build(code, stats, pool)
+        layer, srcs = spec.build(code, stats, pool, layers)
         layers.append(layer)
         sources += srcs
+        notes += layer.notes
     if recipe.finish:
         recipe.finish(layers)
-    return layers, sources, [recipe.note]
+    return layers, sources, notes
 
 
 def packages_for(code):

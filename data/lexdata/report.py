@@ -154,21 +154,22 @@ def write(out_dir, seconds, built):
         L.append("")
     L += ["## Where the data is thin", "",
           "- **gr**: no open source pairs Greek forms with lemmas; the lexicon "
-          "pairs a flat full-form list with dictionary headwords by regular "
-          "inflection classes, so irregular verbs (aorist stems), suppletive "
-          "forms and words missing from the headwords are absent, and nominal "
-          "readings have no gender.",
-          "- **mk**: only the Apertium analysers (a few thousand lemmas, "
-          "trimmed to their bilingual dictionaries); frequent words are there, "
-          "the long tail is not.",
-          "- **al**: only an affix expansion without tags: definite noun forms "
-          "listed as headwords keep themselves as lemma, derived verbs keep "
-          "the base verb's lemma; no irregular-form source.",
-          "- **fi**: voikko is an analyser, not a generator; forms reached are "
-          "those of the gathered word types, so case forms with consonant "
-          "gradation or stem change are often missing.",
-          "- **du**: the Apertium analyser is small; the Hunspell fallback "
-          "gives weak past forms the verb stem as lemma.",
+          "pairs the word lists' forms with the WikDict headwords by inflection "
+          "class, so words missing from the headwords, irregular stems beyond "
+          "the grammar table and the gender of -ος nouns (read as masculine) "
+          "are not covered.",
+          "- **mk**: only the Apertium dictionaries (about 8 k lemmas, trimmed to "
+          "their bilingual dictionaries) with their generators and their "
+          "analyses of running text; frequent words are there, the long tail "
+          "is not.",
+          "- **al**: an affix expansion without tags beside the grammar tables: "
+          "inflected noun forms that the dictionary lists as headwords of "
+          "their own (dorën, gjendjes) keep themselves as lemma, derived verbs "
+          "keep the base verb's lemma.",
+          "- **fi**: voikko knows the forms of the word lists only; compounds "
+          "and case forms that no list holds are missing.",
+          "- **du**: frog sees only the most frequent forms the Apertium "
+          "analyser lacks; rarer weak past forms keep Hunspell's stem as lemma.",
           "- **sv**: no second source; compounds only where the analysers "
           "list them.", ""]
     with open(os.path.join(DATA_DIR, "REPORT.md"), "w", encoding="utf-8") as f:

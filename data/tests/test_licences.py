@@ -25,6 +25,12 @@ class Texts(unittest.TestCase):
                       "  terms: Debian package apertium-rus-ukr: "
                       "/usr/share/doc/apertium-rus-ukr/copyright", text)
 
+    def test_a_family_of_packages_points_to_each_copyright_file(self):
+        wikdict = {"name": "dict-freedict-fin-* (15 WikDict pairs)", "version": "2022.12.07-2",
+                   "licence": "CC-BY-SA-3.0"}
+        self.assertEqual("Debian packages dict-freedict-fin-*: "
+                         "/usr/share/doc/dict-freedict-fin-*/copyright", licences.origin(wikdict))
+
     def test_summary_row_groups_apertium_and_lists_each_licence_once(self):
         table = licences.summary([("ru", SOURCES)])
         self.assertEqual("| ru | Russian | az (npm), Apertium bel-rus rus-ukr | "

@@ -1,3 +1,5 @@
+import os
+import tempfile
 import unittest
 from unittest import mock
 
@@ -43,6 +45,23 @@ class RussianRows(unittest.TestCase):
                            ["NOUN", "inan", "femn", "Sgtm", "Geox", "sing", "gent"])],
                          recipes.russian_rows(rows))
 
+    def test_case_readings_written_beside_the_lexicon(self):
+        rows = [("ёлки", "ёлка", "NOUN,inan,femn plur,nomn"),
+                ("ёлки", "ёлка", "NOUN,inan,femn sing,gent"),
+                ("быстро", "быстро", "ADVB")]
+        with tempfile.TemporaryDirectory() as d, \
+                mock.patch.dict(os.environ, {"LEXICON_OUT": d}), \
+                mock.patch.object(recipes.opencorpora, "readings", return_value=(rows, [])):
+            fixed, _, notes = recipes.russian_readings()
+            with open(os.path.join(d, "ru-cases.tsv"), encoding="utf-8") as f:
+                written = f.read().split("\n")
+        self.assertEqual(recipes.russian_rows(rows), fixed)
+        # one line a form and library tag, the names of its parses; no case, no line
+        self.assertEqual(2, len(written) - 1)
+        self.assertTrue(all(line.startswith("елки\t") for line in written[:-1]))
+        self.assertEqual(["GSF", "NPF"], sorted(line.split("\t")[2] for line in written[:-1]))
+        self.assertIn("(2 form and tag pairs)", notes[0])
+
 
 class LanguageSteps(unittest.TestCase):
     def test_serbian_lemmas_take_the_confirmed_ekavian_spelling(self):
@@ -59,6 +78,20 @@ class LanguageSteps(unittest.TestCase):
         self.assertTrue(recipes.macedonian_reading(("куќи", "куќа", "NOMCfp", 1)))
         self.assertFalse(recipes.macedonian_reading(("куќa", "куќа", "NOMCfs", 1)))
         self.assertFalse(recipes.macedonian_reading(("го", "clitic", "PNNP", 1)))
+
+
+    def test_frog_choice_first_among_the_analysers_lemmas(self):
+        ap = Layer("apertium", [("was", "wassen", "VRBFs1", 1), ("was", "zijn", "VRBFs1", 1),
+                                ("huis", "huis", "NOMCus", 2)])
+        answer = ([("liep", "lopen", ["WW", "pv", "verl", "ev"])], {"was": "zijn"}, [],
+                  {"frog readings": 1})
+        with mock.patch.object(recipes.frog, "readings", return_value=answer) as run:
+            rows, _, notes = recipes.dutch_frog([ap])
+        # frog is told the analyser's lemmas of each form
+        self.assertEqual({"was": {"wassen", "zijn"}, "huis": {"huis"}}, run.call_args[0][0])
+        self.assertEqual([1, 1001, 2], [n for *_, n in ap.readings])
+        self.assertEqual(answer[0], rows)
+        self.assertIn("frog readings 1", notes[0])
 
 
 class Table(unittest.TestCase):
@@ -85,7 +118,7 @@ class Build(unittest.TestCase):
         recipe = recipes.Recipe(
             1, [recipes.Tagged("exceptions", "wordnet",
                             lambda: ([("mice", "mouse", ["noun"]), ("x", "y", ["odd"])], [wn])),
-             recipes.Hunspell("hunspell-xx", "xx_XX", score=recipes.headword_first)],
+             recipes.Hunspell("hunspell-xx", "xx_XX", score=lambda form, lemma: int(form == lemma))],
             "a note", finish=lambda layers: layers.reverse())
         hunspell_rows = ([("mice", "mice", "po:noun"), ("walks", "walk", "")], [hs])
         stats = recipes.Stats()
@@ -102,6 +135,23 @@ class Build(unittest.TestCase):
         self.assertEqual([wn, hs], sources)
         self.assertEqual(["a note"], notes)
         self.assertEqual({("wordnet", "odd"): 1}, stats.unmapped)
+
+    def test_a_following_layer_reads_the_layers_before_it_and_notes_reach_the_report(self):
+        seen = []
+
+        def read(before):
+            seen.append([layer.name for layer in before])
+            return [("liep", "lopen", ["WW", "pv", "verl", "ev"])], [], ["frog read 1 form"]
+
+        recipe = recipes.Recipe(
+            1, [recipes.Named("tables", None, lambda: ([("is", "zijn", "VRBFs3", 9)], [])),
+                recipes.Following("frog", "cgn", read, fallback=True)], "a note")
+        with mock.patch.dict(recipes.RECIPES, {"xx": recipe}):
+            layers, _, notes = recipes.build("xx", recipes.Stats())
+        self.assertEqual([["tables"]], seen)
+        self.assertEqual(["a note", "frog read 1 form"], notes)
+        self.assertEqual([("liep", "lopen", "VRBFs1", 0)], layers[1].readings)
+        self.assertTrue(layers[1].fallback)
 
     def test_apertium_pronouns_conversion_and_filter(self):
         rows = [("him", "prpers", ["prn", "obj", "p3", "m", "sg"], 3),

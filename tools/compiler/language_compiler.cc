@@ -24,6 +24,7 @@
 #include "tools/compiler/german_data.h"
 #include "tools/compiler/lexicon.h"
 #include "tools/compiler/reading_encoder.h"
+#include "tools/compiler/russian_cases.h"
 #include "tools/compiler/russian_data.h"
 
 namespace lemmatizer {
@@ -114,7 +115,17 @@ bool CompileLanguage(const CompileOptions& options, CompileSummary& summary, std
 
   // The extra files come first: the dictionary object reads them.
   if (row->Reads(kPrefixFile) && !WriteGermanFiles(forms, names, error)) return false;
-  if (row->Reads(kPwdFiles) && !WriteRussianFiles(forms, *row, options.outDir, error)) return false;
+  if (row->Reads(kPwdFiles)) {
+    std::vector<ExtensionRow> extensionRows;
+    if (!options.casesPath.empty() && row->Reads(kExtensionFile)) {
+      std::vector<CaseReading> cases;
+      int64_t skipped = 0;
+      if (!ReadCaseReadings(options.casesPath, row->codePage, cases, skipped, error)) return false;
+      extensionRows = LearnExtensionRows(cases);
+    }
+    summary.extensionRows = static_cast<int64_t>(extensionRows.size());
+    if (!WriteRussianFiles(forms, extensionRows, *row, options.outDir, error)) return false;
+  }
 
   std::unique_ptr<CLemmatizer> dictionary;
   try {
@@ -183,7 +194,9 @@ std::string DescribeSummary(const std::string& code, const CompileSummary& s) {
          std::to_string(s.trieKeys) + " keys, " + std::to_string(s.swdReadings) + " sent to SWD (" +
          std::to_string(s.swdForms) + " forms), " + std::to_string(s.unwritable) + " unwritable; " +
          std::to_string(s.records) + " records, " + std::to_string(s.mainBytes) + " + " +
-         std::to_string(s.swdBytes) + " bytes; " + FormatSeconds(s.seconds);
+         std::to_string(s.swdBytes) + " bytes" +
+         (s.extensionRows > 0 ? "; " + std::to_string(s.extensionRows) + " extension rows" : "") +
+         "; " + FormatSeconds(s.seconds);
 }
 
 }  // namespace lemmatizer

@@ -21,6 +21,9 @@ struct CompileOptions {
   std::string code;         // one of the 23 language codes
   std::string lexiconPath;  // UTF-8 TSV: form, lemma, tag name
   std::string outDir;       // ends with '/'; files go to outDir + "lemm/"
+  // Russian: the case readings the extension rows are learnt from
+  // (tools/compiler/russian_cases.h); none when empty
+  std::string casesPath;
   UnknownWords unknownWords = UnknownWords::kGuess;
   bool progress = false;  // progress lines on standard error
 };
@@ -38,6 +41,7 @@ struct CompileSummary {
   int64_t records = 0;
   int64_t mainBytes = 0;
   int64_t swdBytes = 0;
+  int64_t extensionRows = 0;  // Russian extension rows written
   double seconds = 0;
 };
 

@@ -1,10 +1,11 @@
 // lemm-build: compiles a language's dictionary files from its lexicon.
 //
 //   lemm-build -l CODE -i LEXICON.tsv -o OUTDIR [--strict | --guess] [-q]
+//              [--cases CASES.tsv]
 //
 // Writes OUTDIR/lemm/<code>-cwd.hsq, OUTDIR/lemm/<code>.swd and, for "de"
 // and "ru", their extra files, so that LemmatizeCreate(CODE, "OUTDIR/")
-// loads them.
+// loads them; the Russian extension rows are learnt from CASES.tsv.
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -17,10 +18,13 @@ namespace {
 void Usage(FILE* out) {
   std::fprintf(out,
                "usage: lemm-build -l CODE -i LEXICON.tsv -o OUTDIR [--strict | --guess] [-q]\n"
+               "                  [--cases CASES.tsv]\n"
                "Compiles the dictionary files of one language from a lexicon (UTF-8 lines\n"
                "form<TAB>lemma<TAB>tag-name) into OUTDIR/lemm/.\n"
                "  --guess   unknown words get the likeliest reading of their ending (default)\n"
                "  --strict  unknown words with an unknown ending get no reading\n"
+               "  --cases   Russian: learn the extension rows from case readings (UTF-8 lines\n"
+               "            form<TAB>tag-name<TAB>extended tag names)\n"
                "  -q        no progress lines\n"
                "Example: lemm-build -l de -i build/lexicons/de.tsv -o build/dict/\n");
 }
@@ -39,6 +43,8 @@ int main(int argc, char** argv) {
       options.lexiconPath = argv[++i];
     } else if (arg == "-o" && hasValue) {
       options.outDir = argv[++i];
+    } else if (arg == "--cases" && hasValue) {
+      options.casesPath = argv[++i];
     } else if (arg == "--strict") {
       options.unknownWords = lemmatizer::UnknownWords::kStrict;
     } else if (arg == "--guess") {

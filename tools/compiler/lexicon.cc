@@ -8,17 +8,13 @@
 
 namespace lemmatizer {
 
-namespace {
-
-int32_t TagNumber(const std::string& name) {
+int32_t TagNumberOrZero(const std::string& name) {
   try {
     return CTagTable::GetTagNumber(name.c_str());
   } catch (const std::string&) {
     return 0;
   }
 }
-
-}  // namespace
 
 bool ReadLexicon(const std::string& path, int codePage, std::vector<LexiconForm>& forms,
                  LexiconStats& stats, std::string& error) {
@@ -43,7 +39,8 @@ bool ReadLexicon(const std::string& path, int codePage, std::vector<LexiconForm>
     }
     const std::string tagName = line.substr(tab2 + 1);
     auto cached = tagCache.find(tagName);
-    if (cached == tagCache.end()) cached = tagCache.emplace(tagName, TagNumber(tagName)).first;
+    if (cached == tagCache.end())
+      cached = tagCache.emplace(tagName, TagNumberOrZero(tagName)).first;
     if (cached->second == 0) {
       ++stats.droppedTag;
       continue;

@@ -31,6 +31,9 @@ struct LexiconStats {
   int64_t repeated = 0;          // the same reading twice
 };
 
+// The number of a dictionary tag name, or 0 for a name the table lacks.
+int32_t TagNumberOrZero(const std::string& name);
+
 // Reads the lexicon; the readings of one form are gathered in the order of
 // their first line even when the form's lines are not contiguous. False
 // with `error` set when the file cannot be read.

@@ -79,12 +79,15 @@ void RussianPwdTexts(const std::vector<LexiconForm>& forms, std::string& wholeFo
   endings = PwdEndingsText(endingRules);
 }
 
-bool WriteRussianFiles(const std::vector<LexiconForm>& forms, const Language& language,
+bool WriteRussianFiles(const std::vector<LexiconForm>& forms,
+                       const std::vector<ExtensionRow>& extensionRows, const Language& language,
                        const std::string& outDir, std::string& error) {
   std::string wholeForms, endings;
   RussianPwdTexts(forms, wholeForms, endings);
   // Both creation entry points' names: the extension file has two.
-  const std::string extension = ExtensionText("(no extension rows)", {});
+  const std::string extension = ExtensionText(
+      extensionRows.empty() ? "(no extension rows)" : "(case, number and gender by ending)",
+      extensionRows);
   const LanguageFileNames belowBase = NamesBelowBase(outDir, language.code);
   const LanguageFileNames inDirectory = NamesInDirectory(outDir + "lemm", language.code, &language);
   for (const auto& file :

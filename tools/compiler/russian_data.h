@@ -6,14 +6,16 @@
 //     main dictionary does not know as a name, the lemma its ending most
 //     often leads to, given behind the main dictionary's readings;
 //   - the extension file, under the names of both creation entry points
-//     (ru.txt and ru-all.txt). The lexicon carries no case, number or gender
-//     of its own, so it holds the title line only and adds nothing.
+//     (ru.txt and ru-all.txt): the rows learnt from the case readings of the
+//     forms (tools/compiler/russian_cases.h); without case readings it holds
+//     the title line only and adds nothing.
 #ifndef LEMMATIZER_TOOLS_COMPILER_RUSSIAN_DATA_H_
 #define LEMMATIZER_TOOLS_COMPILER_RUSSIAN_DATA_H_
 
 #include <string>
 #include <vector>
 
+#include "interface/russian_extension_writer.h"
 #include "registry/languages.h"
 #include "tools/compiler/lexicon.h"
 
@@ -25,8 +27,10 @@ void RussianPwdTexts(const std::vector<LexiconForm>& forms, std::string& wholeFo
                      std::string& endings);
 
 // Writes the PWD and extension files of `language` below `outDir` (as
-// LemmatizeCreate and LemmatizerCreateEx name them).
-bool WriteRussianFiles(const std::vector<LexiconForm>& forms, const Language& language,
+// LemmatizeCreate and LemmatizerCreateEx name them); the extension file
+// holds `extensionRows`.
+bool WriteRussianFiles(const std::vector<LexiconForm>& forms,
+                       const std::vector<ExtensionRow>& extensionRows, const Language& language,
                        const std::string& outDir, std::string& error);
 
 }  // namespace lemmatizer

@@ -87,11 +87,12 @@ def keep(form, analysis):
     return lemma, tags
 
 
-def rows_of_dump(att_text):
-    """Distinct (form, lemma, 'tag tag ...') rows of an lt-print dump."""
+def kept_rows(pairs, keep_analysis=keep):
+    """Distinct (form, lemma, 'tag tag ...') rows of the (surface, analysis)
+    pairs that keep_analysis(form, analysis) keeps, in their order."""
     rows, seen = [], set()
-    for form, analysis in expand_att(att_text, max_joins=1, keep_input=may_be_in_plain_word):
-        r = keep(form, analysis)
+    for form, analysis in pairs:
+        r = keep_analysis(form, analysis)
         if r is None:
             continue
         row = (form, r[0], " ".join(r[1]))
@@ -99,6 +100,11 @@ def rows_of_dump(att_text):
             seen.add(row)
             rows.append(row)
     return rows
+
+
+def rows_of_dump(att_text):
+    """Distinct (form, lemma, 'tag tag ...') rows of an lt-print dump."""
+    return kept_rows(expand_att(att_text, max_joins=1, keep_input=may_be_in_plain_word))
 
 
 def _cache_name(path):

@@ -12,5 +12,35 @@ class Index(unittest.TestCase):
                          (freedict.package("fin-eng"), freedict.index_path("fin-eng")))
 
 
+def _index_number(n):
+    digits = freedict._DIGITS
+    out = ""
+    while True:
+        out = digits[n % 64] + out
+        n //= 64
+        if n == 0:
+            return out
+
+
+class FreedictHeadwords(unittest.TestCase):
+    def test_entries_by_index_with_part_of_speech(self):
+        entries = ["καλός /kaˈlos/ <adj>\ngood\n", "καλός /kaˈlos/ <n>\ndarling\n",
+                   "και /ce/\nand\n", "άηχο σύμφωνο /ˈa.i.xo/\nvoiceless consonant\n"]
+        data, index = b"", ["00databaseinfo\tA\tB"]
+        for e in entries:
+            raw = e.encode("utf-8")
+            index.append(f"{e.split(' ')[0]}\t{_index_number(len(data))}\t"
+                         f"{_index_number(len(raw))}")
+            data += raw
+        got = list(freedict.read_pair(index, data))
+        self.assertEqual([("καλός", "adj"), ("καλός", "n"), ("και", ""),
+                          ("άηχο σύμφωνο", "")], got)
+
+    def test_base64_offsets(self):
+        self.assertEqual(0, freedict.base64_number("A"))
+        self.assertEqual(64 * 6 + 22, freedict.base64_number("GW"))
+        self.assertEqual(12345, freedict.base64_number(_index_number(12345)))
+
+
 if __name__ == "__main__":
     unittest.main()

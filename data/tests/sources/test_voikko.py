@@ -18,5 +18,17 @@ class Analyses(unittest.TestCase):
                          voikko_analyse.rows("talossa", analyses))
 
 
+    def test_verb_of_the_word_bases(self):
+        self.assertEqual("olla", voikko_analyse.participle_verb("+ol(olla)+l+ut(+ut)"))
+        self.assertEqual("tehdä", voikko_analyse.participle_verb("+teke(tehdä)+mä(+ä)+tön(+tön)"))
+        self.assertEqual("allekirjoittaa",
+                         voikko_analyse.participle_verb("+allekirjoite(alle=kirjoittaa)+t+tu(+tu)"))
+        # compound parts before the verb are kept as written
+        self.assertEqual("maahantuoda",
+                         voikko_analyse.participle_verb("+maahan(maa)+tuo(tuoda)+tu(+tu)"))
+        self.assertIsNone(voikko_analyse.participle_verb("+talo(talo)"))
+        self.assertIsNone(voikko_analyse.participle_verb(""))
+
+
 if __name__ == "__main__":
     unittest.main()
