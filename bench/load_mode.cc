@@ -1,8 +1,13 @@
 // Load figures: LemmatizeCreate of each code in a process of its own, so
 // that no language shares memory or warm state with another. The child
-// reads its resident memory (VmRSS) and its peak (VmHWM) from
-// /proc/self/status before and after the call; the parent adds up the
-// sizes of the files LemmatizeCreate reads for the code.
+// reads its resident memory (VmRSS), the private part of it (RssAnon) and
+// its peak (VmHWM) from /proc/self/status before and after the call; the
+// parent adds up the sizes of the files LemmatizeCreate reads for the code.
+//
+// What VmRSS adds beyond RssAnon are file pages: the library's own code and
+// tables, read in by the first call of the process and shared with every
+// other process that maps the library. The private part is what the
+// language itself holds.
 #include <sys/stat.h>
 
 #include <chrono>
@@ -22,7 +27,7 @@ namespace lemmbench {
 
 namespace {
 
-// A field of /proc/self/status in KiB ("VmRSS", "VmHWM"), or -1.
+// A field of /proc/self/status in KiB ("VmRSS", "RssAnon", "VmHWM"), or -1.
 long StatusKib(const std::string& field) {
   std::ifstream status("/proc/self/status");
   std::string line;
@@ -59,28 +64,33 @@ constexpr double kMiB = 1024.0 * 1024.0;
 
 int MeasureLoad(const Settings& settings, const std::string& code) {
   const long rssBefore = StatusKib("VmRSS");
+  const long anonBefore = StatusKib("RssAnon");
   const auto start = std::chrono::steady_clock::now();
   const int32_t created = LemmatizeCreate(code.c_str(), settings.dictionaryDir.c_str());
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const long rssAfter = StatusKib("VmRSS");
+  const long anonAfter = StatusKib("RssAnon");
   const long peakAfter = StatusKib("VmHWM");
   if (created != 1) {
     std::printf("LemmatizeCreate failed\n");
     return 3;
   }
-  std::printf("%.6f %ld %ld %ld\n", seconds, rssBefore, rssAfter, peakAfter);
+  std::printf("%.6f %ld %ld %ld %ld %ld\n", seconds, rssBefore, rssAfter, peakAfter, anonBefore,
+              anonAfter);
   return 0;
 }
 
 int RunLoad(const Settings& settings, const std::vector<std::string>& codes) {
   PrintPreamble(
       "LemmatizeCreate, each code in a fresh process: wall time, resident memory it\n"
-      "added (VmRSS after - before) and the peak it reached (VmHWM after - VmRSS\n"
-      "before), beside the size of the files it reads (page cache warm).\n",
+      "added (VmRSS after - before), the private part of it (RssAnon after - before;\n"
+      "the rest is the library's own pages, shared between processes) and the peak\n"
+      "it reached (VmHWM after - VmRSS before), beside the size of the files it\n"
+      "reads (page cache warm).\n",
       settings.dictionaryDir);
-  std::printf("%-4s %10s %10s %10s %12s %10s\n", "code", "files MiB", "create s", "added MiB",
-              "added/files", "peak MiB");
+  std::printf("%-4s %10s %10s %10s %12s %12s %14s %10s\n", "code", "files MiB", "create s",
+              "added MiB", "added/files", "private MiB", "private/files", "peak MiB");
   int status = 0;
   for (const std::string& code : codes) {
     const lemmatizer::Language* language = lemmatizer::FindLanguage(code);
@@ -95,18 +105,20 @@ int RunLoad(const Settings& settings, const std::vector<std::string>& codes) {
     }
     std::string output;
     double seconds = 0;
-    long rssBefore = 0, rssAfter = 0, peakAfter = 0;
+    long rssBefore = 0, rssAfter = 0, peakAfter = 0, anonBefore = 0, anonAfter = 0;
     if (!RunCapture({SelfPath(), "--load-one", code, "-d", settings.dictionaryDir}, output) ||
-        std::sscanf(output.c_str(), "%lf %ld %ld %ld", &seconds, &rssBefore, &rssAfter,
-                    &peakAfter) != 4) {
+        std::sscanf(output.c_str(), "%lf %ld %ld %ld %ld %ld", &seconds, &rssBefore, &rssAfter,
+                    &peakAfter, &anonBefore, &anonAfter) != 6) {
       std::printf("%-4s %10.1f %s", code.c_str(), bytes / kMiB, output.c_str());
       status = 1;
       continue;
     }
     const double added = (rssAfter - rssBefore) * 1024.0;
+    const double priv = (anonAfter - anonBefore) * 1024.0;
     const double peak = (peakAfter - rssBefore) * 1024.0;
-    std::printf("%-4s %10.1f %10.3f %10.1f %12s %10.1f\n", code.c_str(), bytes / kMiB, seconds,
-                added / kMiB, Ratio(added, bytes).c_str(), peak / kMiB);
+    std::printf("%-4s %10.1f %10.3f %10.1f %12s %12.1f %14s %10.1f\n", code.c_str(), bytes / kMiB,
+                seconds, added / kMiB, Ratio(added, bytes).c_str(), priv / kMiB,
+                Ratio(priv, bytes).c_str(), peak / kMiB);
     std::fflush(stdout);
   }
   return status;
