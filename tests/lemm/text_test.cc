@@ -43,6 +43,9 @@ TEST(Kinds, AbbreviationsWithDotsStayWhole) {
             "punctuation:, word:etc. word:J. word:Smith");
   // A word with a dot that the dictionary does not know keeps it apart.
   EXPECT_EQ(Tokens(English(), "cars. The"), "word*:cars punctuation:. word*:The");
+  // Nor does a word in capitals: an acronym ending its sentence.
+  EXPECT_EQ(Tokens(English(), "mail ETC. Etc. it"),
+            "word*:mail word:ETC punctuation:. word*:Etc. word:it");
 }
 
 TEST(Kinds, PunctuationRunsAndSymbols) {
