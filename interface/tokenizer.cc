@@ -395,8 +395,8 @@ struct Tokenizer::Scan {
         // "Sig."). Not a word in capitals: "NIS." ending a sentence is an
         // acronym and a full stop, whatever abbreviation shares its letters.
         if (end < chars.size() && chars[end].cp == '.' && tokenizer.m_known &&
-            !IsCapitalsOnly(i, end) &&
-            tokenizer.m_known(Span(i, end + 1)) && !tokenizer.m_known(Span(i, end))) {
+            !IsCapitalsOnly(i, end) && tokenizer.m_known(Span(i, end + 1)) &&
+            !tokenizer.m_known(Span(i, end))) {
           Emit(i, end + 1, TokenKind::kWord);
           i = end + 1;
           continue;
