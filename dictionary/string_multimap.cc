@@ -14,12 +14,6 @@ uint32_t Hash(std::string_view text) {
   return hash;
 }
 
-unsigned char MarkOf(uint32_t hash) { return static_cast<unsigned char>(hash & 0xFF); }
-
-size_t SlotOf(uint32_t hash, size_t slots) {
-  return static_cast<size_t>((static_cast<uint64_t>(hash) * slots) >> 32);
-}
-
 }  // namespace
 
 void StringMultimap::Add(std::string_view key, std::string_view value) {
@@ -49,8 +43,7 @@ std::string_view StringMultimap::Value(size_t i) const {
 void StringMultimap::Clear() {
   std::vector<unsigned char>().swap(m_arena);
   std::vector<uint32_t>().swap(m_offsets);
-  std::vector<uint32_t>().swap(m_slots);
-  std::vector<unsigned char>().swap(m_marks);
+  m_index.Clear();
 }
 
 void StringMultimap::Freeze() {
@@ -69,31 +62,21 @@ void StringMultimap::Freeze() {
   }
   m_arena.shrink_to_fit();
   m_offsets.shrink_to_fit();
-  m_slots.assign(2 * Size() + 1, 0);
-  m_marks.assign(m_slots.size(), 0);
+  m_index.Reset(Size());
   for (size_t i = 0; i < Size(); ++i) {
     if (i > 0 && Key(i) == Key(i - 1)) continue;
-    const uint32_t hash = Hash(Key(i));
-    size_t s = SlotOf(hash, m_slots.size());
-    while (m_slots[s] != 0) s = s + 1 == m_slots.size() ? 0 : s + 1;
-    m_slots[s] = static_cast<uint32_t>(i + 1);
-    m_marks[s] = MarkOf(hash);
+    // Each distinct key once: no entry on its path is equal.
+    m_index.FindOrInsert(Hash(Key(i)), static_cast<uint32_t>(i), [](uint32_t) { return false; });
   }
 }
 
 StringMultimap::Range StringMultimap::Find(std::string_view key) const {
   Range range;
-  if (m_slots.empty()) return range;
-  const uint32_t hash = Hash(key);
-  for (size_t s = SlotOf(hash, m_slots.size()); m_slots[s] != 0;
-       s = s + 1 == m_slots.size() ? 0 : s + 1) {
-    const size_t first = m_slots[s] - 1;
-    if (m_marks[s] != MarkOf(hash) || Key(first) != key) continue;
-    range.begin = first;
-    range.end = first + 1;
-    while (range.end < Size() && Key(range.end) == key) ++range.end;
-    return range;
-  }
+  const int64_t first = m_index.Find(Hash(key), [&](uint32_t entry) { return Key(entry) == key; });
+  if (first < 0) return range;
+  range.begin = static_cast<size_t>(first);
+  range.end = range.begin + 1;
+  while (range.end < Size() && Key(range.end) == key) ++range.end;
   return range;
 }
 

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "dictionary/hash_slots.h"
+
 namespace lemmatizer {
 
 class StringMultimap {
@@ -38,10 +40,8 @@ class StringMultimap {
  private:
   std::vector<unsigned char> m_arena;
   std::vector<uint32_t> m_offsets;  // record of each pair
-  // Slot: 1 + the first pair of a distinct key, or 0 for an empty slot;
-  // beside it a byte of the key's hash.
-  std::vector<uint32_t> m_slots;
-  std::vector<unsigned char> m_marks;
+  // The first pair of each distinct key, by the key's hash.
+  HashSlots m_index;
 };
 
 }  // namespace lemmatizer

@@ -113,8 +113,7 @@ void SwdTable::Builder::Build(SwdTable& table) {
 void SwdTable::Clear() {
   std::vector<unsigned char>().swap(m_arena);
   std::vector<uint32_t>().swap(m_offsets);
-  std::vector<uint32_t>().swap(m_slots);
-  std::vector<unsigned char>().swap(m_marks);
+  m_index.Clear();
   std::vector<std::pair<uint32_t, uint32_t>>().swap(m_moreOfFold);
 }
 
@@ -143,39 +142,16 @@ std::string_view SwdTable::Source(size_t i) const {
   return std::string_view(reinterpret_cast<const char*>(p), sourceLength);
 }
 
-namespace {
-
-// The byte of a hash kept beside its slot.
-unsigned char MarkOf(uint32_t hash) { return static_cast<unsigned char>(hash & 0xFF); }
-
-}  // namespace
-
-size_t SwdTable::SlotOf(uint32_t hash) const {
-  // The hash scaled to the table's size.
-  return static_cast<size_t>((static_cast<uint64_t>(hash) * m_slots.size()) >> 32);
-}
-
 void SwdTable::BuildFoldIndex() {
-  // Two slots per entry: at most one in two is taken.
-  m_slots.assign(2 * Size() + 1, 0);
-  m_marks.assign(m_slots.size(), 0);
-  std::vector<uint32_t> lastOfFold;  // per first entry of a form: its last entry so far
+  m_index.Reset(Size());
   std::vector<std::pair<uint32_t, uint32_t>> links;
   for (size_t i = 0; i < Size(); ++i) {
     const std::string_view source = Source(i);
-    const uint32_t hash = FoldHash(source);
-    for (size_t s = SlotOf(hash);; s = s + 1 == m_slots.size() ? 0 : s + 1) {
-      if (m_slots[s] == 0) {
-        m_slots[s] = static_cast<uint32_t>(i + 1);
-        m_marks[s] = MarkOf(hash);
-        break;
-      }
-      const uint32_t first = m_slots[s] - 1;
-      if (m_marks[s] != MarkOf(hash) || !SameFoldedForm(source, Source(first))) continue;
-      // Another entry of this form: linked behind the last one.
-      links.emplace_back(first, static_cast<uint32_t>(i));
-      break;
-    }
+    const int64_t first =
+        m_index.FindOrInsert(FoldHash(source), static_cast<uint32_t>(i),
+                             [&](uint32_t other) { return SameFoldedForm(source, Source(other)); });
+    // Another entry of this form: linked behind the last one.
+    if (first >= 0) links.emplace_back(static_cast<uint32_t>(first), static_cast<uint32_t>(i));
   }
   // The links of each form in entry order: first -> second -> ...
   std::sort(links.begin(), links.end());
@@ -197,13 +173,8 @@ void SwdTable::BuildFoldIndex() {
 }
 
 int64_t SwdTable::FirstOfFold(std::string_view key) const {
-  if (m_slots.empty()) return -1;
-  const uint32_t hash = FoldHash(key);
-  for (size_t s = SlotOf(hash);; s = s + 1 == m_slots.size() ? 0 : s + 1) {
-    if (m_slots[s] == 0) return -1;
-    const uint32_t first = m_slots[s] - 1;
-    if (m_marks[s] == MarkOf(hash) && SameFoldedForm(key, Source(first))) return first;
-  }
+  return m_index.Find(FoldHash(key),
+                      [&](uint32_t entry) { return SameFoldedForm(key, Source(entry)); });
 }
 
 int64_t SwdTable::NextOfFold(size_t i) const {

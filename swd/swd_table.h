@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include "dictionary/hash_slots.h"
+
 namespace lemmatizer {
 
 // The comparison of sources without regard to case: bytes compared after
@@ -71,21 +73,17 @@ class SwdTable {
   int64_t NextOfFold(size_t i) const;
 
   size_t MemoryBytes() const {
-    return m_arena.capacity() + 4 * (m_offsets.capacity() + m_slots.capacity()) +
-           m_marks.capacity() + 8 * m_moreOfFold.capacity();
+    return m_arena.capacity() + 4 * m_offsets.capacity() + m_index.MemoryBytes() +
+           8 * m_moreOfFold.capacity();
   }
 
  private:
   void BuildFoldIndex();
-  size_t SlotOf(uint32_t hash) const;
 
   std::vector<unsigned char> m_arena;
   std::vector<uint32_t> m_offsets;  // record of each entry
-  // Open addressing over the folded forms: 1 + the first entry of a form,
-  // or 0 for an empty slot; and for each slot a byte of the form's hash, so
-  // that most slots of other forms are passed without reading their source.
-  std::vector<uint32_t> m_slots;
-  std::vector<unsigned char> m_marks;
+  // The first entry of each folded form, by the form's hash.
+  HashSlots m_index;
   // (entry, next entry of the same folded form) for the forms of several
   // entries, sorted.
   std::vector<std::pair<uint32_t, uint32_t>> m_moreOfFold;
