@@ -12,21 +12,23 @@ bool AnswerCache::Pad(std::string_view word, uint64_t (&padded)[3], size_t* slot
   std::memcpy(padded, word.data(), word.size());
   uint64_t hash = (padded[0] * 0x9E3779B97F4A7C15ull) ^ (padded[1] * 0xC2B2AE3D27D4EB4Full) ^
                   (padded[2] * 0x165667B19E3779F9ull);
-  *slot = static_cast<size_t>(hash >> 52) & (kSlots - 1);
+  *slot = static_cast<size_t>(hash >> (64 - kSlotBits));
   return true;
 }
 
-const AnswerCache::Answer* AnswerCache::Find(const void* owner, uint64_t generation,
-                                             std::string_view word) const {
+bool AnswerCache::Find(const void* owner, uint64_t generation, std::string_view word,
+                       Answer* answer) const {
   uint64_t padded[3];
   size_t at = 0;
-  if (!Pad(word, padded, &at)) return nullptr;
+  if (!Pad(word, padded, &at)) return false;
   const Slot& slot = m_slots[at];
   if (slot.word[0] != padded[0] || slot.word[1] != padded[1] || slot.word[2] != padded[2] ||
       slot.wordLength != word.size() || slot.owner != owner || slot.generation != generation) {
-    return nullptr;
+    return false;
   }
-  return &slot.answer;
+  *answer =
+      Answer{slot.dictionaryHit, slot.count, slot.tags, slot.lengths, slot.sources, slot.text};
+  return true;
 }
 
 void AnswerCache::AppendTo(const Answer& answer, ReadingList& out) {
@@ -48,9 +50,8 @@ void AnswerCache::Store(const void* owner, uint64_t generation, std::string_view
   Slot& slot = m_slots[at];
   slot.owner = owner;
   slot.generation = generation;
-  slot.answer = Answer{dictionaryHit, static_cast<uint8_t>(readings.Size()),
-                       slot.tags,     slot.lengths,
-                       slot.sources,  slot.text};
+  slot.dictionaryHit = dictionaryHit;
+  slot.count = static_cast<uint8_t>(readings.Size());
   std::memcpy(slot.word, padded, sizeof(padded));
   slot.wordLength = static_cast<uint8_t>(word.size());
   char* to = slot.text;

@@ -34,8 +34,8 @@ class AnswerCache {
     const char* text;
   };
 
-  // The answer stored for the word, or null.
-  const Answer* Find(const void* owner, uint64_t generation, std::string_view word) const;
+  // Whether an answer is stored for the word; if so, `answer` shows it.
+  bool Find(const void* owner, uint64_t generation, std::string_view word, Answer* answer) const;
 
   // Appends an answer's readings to `out`.
   static void AppendTo(const Answer& answer, ReadingList& out);
@@ -45,22 +45,28 @@ class AnswerCache {
              const ReadingList& readings, int32_t dictionaryHit);
 
  private:
-  static constexpr size_t kSlots = 4096;
+  // 16,384 slots of 192 bytes: 3 MiB, made with the first word looked up.
+  static constexpr unsigned kSlotBits = 14;
+  static constexpr size_t kSlots = size_t{1} << kSlotBits;
   static constexpr size_t kLongestWord = 24;
-  static constexpr size_t kMostReadings = 10;
-  static constexpr size_t kTextBytes = 120;
+  static constexpr size_t kMostReadings = 8;
+  static constexpr size_t kTextBytes = 96;
 
-  struct Slot {
+  // Three cache lines: what Find compares, and the counts, in the first;
+  // the tags and the lemmas in the other two.
+  struct alignas(64) Slot {
     uint64_t word[3] = {0, 0, 0};  // the word's bytes, NUL-padded
-    uint8_t wordLength = 0;
     const void* owner = nullptr;
     uint64_t generation = 0;
-    Answer answer{};  // pointing into the arrays below
-    int32_t tags[kMostReadings];
-    uint8_t lengths[kMostReadings];  // of the lemmas, in `text` one after another
-    ReadingSource sources[kMostReadings];
-    char text[kTextBytes];
+    int32_t dictionaryHit = 0;
+    uint8_t wordLength = 0;
+    uint8_t count = 0;
+    uint8_t lengths[kMostReadings] = {};  // of the lemmas, in `text` one after another
+    ReadingSource sources[kMostReadings] = {};
+    int32_t tags[kMostReadings] = {};
+    char text[kTextBytes] = {};
   };
+  static_assert(sizeof(Slot) == 192, "a slot is three cache lines");
 
   // The word NUL-padded into `padded`, and its slot; false for a word too
   // long to keep.

@@ -161,21 +161,22 @@ extern "C" int32_t Lemmatize(const char* word, LemmatizerResult* result, char* e
       const CLemmatizer* dictionary = objects.dictionary;
       const std::string_view whole(word, length);
       const uint64_t generation = RegistryGeneration();
-      const AnswerCache::Answer* answer = scratch.answers.Find(dictionary, generation, whole);
+      AnswerCache::Answer answer;
+      const bool kept = scratch.answers.Find(dictionary, generation, whole, &answer);
       // The extension step changes nothing for a word the dictionary hit,
       // nor once its table is known to be empty.
-      const bool extends = russian && answer != nullptr && answer->dictionaryHit != 1 &&
-                           !RusischExtensionIsSettledEmpty();
-      if (answer != nullptr && !extends) {
+      const bool extends =
+          russian && kept && answer.dictionaryHit != 1 && !RusischExtensionIsSettledEmpty();
+      if (kept && !extends) {
         // Straight from the kept answer into the record.
-        result->dictionaryHit = answer->dictionaryHit;
+        result->dictionaryHit = answer.dictionaryHit;
         LemmatizerFreeResult(result);
-        FillResult(result, answer->count, answer->tags, answer->lengths, answer->text);
+        FillResult(result, answer.count, answer.tags, answer.lengths, answer.text);
         return 0;
       }
-      if (answer != nullptr) {
-        result->dictionaryHit = answer->dictionaryHit;
-        AnswerCache::AppendTo(*answer, readings);
+      if (kept) {
+        result->dictionaryHit = answer.dictionaryHit;
+        AnswerCache::AppendTo(answer, readings);
       } else {
         LemmatizeLookup(word, length, *swd, *pwd, *dictionary, scratch.word, readings,
                         &result->dictionaryHit);
