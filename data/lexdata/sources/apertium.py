@@ -87,6 +87,20 @@ def keep(form, analysis):
     return lemma, tags
 
 
+_SUPERSCRIPT_DIGITS = "⁰¹²³⁴⁵⁶⁷⁸⁹"
+
+
+def strip_homograph_number(form, lemma):
+    """The lemma without the superscript number some analysers put after a
+    homograph ('tur¹', 'tur²'), unless the form has such digits itself
+    ('m²' of 'm²')."""
+    stripped = lemma.rstrip(_SUPERSCRIPT_DIGITS)
+    if (stripped == lemma or not stripped
+            or any(c in _SUPERSCRIPT_DIGITS for c in form)):
+        return lemma
+    return stripped
+
+
 def kept_rows(pairs, keep_analysis=keep):
     """Distinct (form, lemma, 'tag tag ...') rows of the (surface, analysis)
     pairs that keep_analysis(form, analysis) keeps, in their order."""
@@ -149,7 +163,8 @@ def readings(packages, analysers, pool=None):
     results = pool.imap(_expand_one, paths) if pool else map(_expand_one, paths)
     for path, rows in results:
         for form, lemma, tags in rows:
-            key = (form, lemma, tags)
+            # (applied to the cached rows, which keep the analyser's lemmas)
+            key = (form, strip_homograph_number(form, lemma), tags)
             if key in counts:
                 counts[key] += 1
             else:

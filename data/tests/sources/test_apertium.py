@@ -1,6 +1,7 @@
 import unittest
 
-from lexdata.sources.apertium import keep, may_be_in_plain_word, plain_word, rows_of_dump
+from lexdata.sources.apertium import (keep, may_be_in_plain_word, plain_word, rows_of_dump,
+                                     strip_homograph_number)
 
 # An lt-print dump (AT&T text) with a number pattern, a word with two
 # analyses, a repeated path and an analysis with two clitics.
@@ -56,6 +57,14 @@ class Filter(unittest.TestCase):
         self.assertIsNone(keep("най", "най<pref><sup>"))
         self.assertIsNone(keep("hus", "hus<n><nt><sg><cmp>"))
 
+    def test_homograph_numbers_leave_the_lemma(self):
+        self.assertEqual("tur", strip_homograph_number("tur", "tur¹"))
+        self.assertEqual("mången", strip_homograph_number("fler", "mången¹"))
+        self.assertEqual("vara", strip_homograph_number("är", "vara²³"))
+        # The digits of a unit stay: the form has them too; and a lemma
+        # of digits only is left as it is.
+        self.assertEqual("m²", strip_homograph_number("m²", "m²"))
+        self.assertEqual("²", strip_homograph_number("2", "²"))
 
     def test_symbols_no_plain_word_contains(self):
         for symbol in ("a", "ß", "·", "’", "'", "-", " ", "", "ŀ"):
