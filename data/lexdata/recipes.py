@@ -520,8 +520,8 @@ def build(code, stats, pool=None):
     """(layers, sources, notes) of a code's recipe."""
     recipe = RECIPES[code]
     layers, sources, notes = [], [], [recipe.note]
-    for spec in recipe.layers:
-        layer, srcs = spec.build(code, stats, pool, layers)
+    for layer_recipe in recipe.layers:
+        layer, srcs = layer_recipe.build(code, stats, pool, layers)
         layers.append(layer)
         sources += srcs
         notes += layer.notes
@@ -533,15 +533,15 @@ def build(code, stats, pool=None):
 def packages_for(code):
     """(apt packages, npm packages) that the recipe of a code installs."""
     apt, npm = [], {}
-    for spec in RECIPES[code].layers:
-        a, n = spec.packages(code)
+    for layer_recipe in RECIPES[code].layers:
+        a, n = layer_recipe.packages(code)
         apt += [p for p in a if p not in apt]
         npm.update(n)
     return apt, npm
 
 
 def analysers_for(code):
-    return [a for spec in RECIPES[code].layers for a in spec.analysers(code)]
+    return [a for layer_recipe in RECIPES[code].layers for a in layer_recipe.analysers(code)]
 
 
 def expansions_for(codes):
@@ -551,8 +551,8 @@ def expansions_for(codes):
     the Hunspell dictionaries and the analysers, biggest file first."""
     tasks = []
     for code in codes:
-        for spec in RECIPES[code].layers:
-            tasks += [t for t in spec.caches(code) if t not in tasks]
+        for layer_recipe in RECIPES[code].layers:
+            tasks += [t for t in layer_recipe.caches(code) if t not in tasks]
     kinds = {apertium.cache_analyser: lambda args: os.path.getsize(args[0]),
              hunspell.cache: lambda args: os.path.getsize(hunspell.find(args[1])[1])}
     others = [t for t in tasks if t[1] not in kinds]

@@ -198,7 +198,7 @@ class Expansions(unittest.TestCase):
     def test_the_slow_sources_are_expanded_ahead(self):
         # the listing of az and the Finnish analyses take a minute each
         for code in ("ru", "fi"):
-            self.assertTrue(any(getattr(spec, "cache", None) for spec in
+            self.assertTrue(any(getattr(layer_recipe, "cache", None) for layer_recipe in
                                 recipes.RECIPES[code].layers), code)
 
 

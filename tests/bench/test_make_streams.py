@@ -1,23 +1,20 @@
 """bench/make-streams: what it keeps of catalogs, HTML pages and paths."""
 
-import importlib.machinery
-import importlib.util
 import os
+import runpy
 import shutil
 import subprocess
 import tempfile
+import types
 import unittest
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 
 def load_make_streams():
+    """The script's functions and constants, its main part left unrun."""
     path = os.path.join(REPO, "bench", "make-streams")
-    loader = importlib.machinery.SourceFileLoader("make_streams", path)
-    spec = importlib.util.spec_from_loader("make_streams", loader)
-    module = importlib.util.module_from_spec(spec)
-    loader.exec_module(module)
-    return module
+    return types.SimpleNamespace(**runpy.run_path(path, run_name="make_streams"))
 
 
 ms = load_make_streams()
