@@ -5,8 +5,8 @@ A mapping file (``data/tagmaps/<tagset>.tsv``) has one rule a line:
     source tokens<TAB>tag name[<TAB>codes]
 
 The first source token is the part of speech and must equal the reading's
-first token; every further token must be among the reading's tokens, and a
-token written ``!x`` must not be.  Rules are tried top to bottom and the first
+first token (``*`` stands for any part of speech); every further token must
+be among the reading's tokens, and a token written ``!x`` must not be.  Rules are tried top to bottom and the first
 that matches gives the tag name; ``-`` as tag name drops the reading.  The
 optional third column restricts a rule to some language codes (comma
 separated).  ``#`` starts a comment line.
@@ -17,17 +17,22 @@ import os
 from .common import DATA_DIR
 
 DROP = "-"
+ANY = "*"
 
 
 class TagMap:
     def __init__(self, rules, name="?"):
         self.name = name
-        # pos -> [(required, forbidden, tag, codes)]
-        self.by_pos = {}
+        # pos -> [(required, forbidden, tag, codes)], in the rules' order;
+        # the rules of any part of speech are in every list, and alone
+        # under ANY for the parts of speech no rule names
+        self.by_pos = {toks[0]: [] for toks, _, _ in rules}
+        self.by_pos.setdefault(ANY, [])
         for toks, tag, codes in rules:
             req = frozenset(t for t in toks[1:] if not t.startswith("!"))
             forb = frozenset(t[1:] for t in toks[1:] if t.startswith("!"))
-            self.by_pos.setdefault(toks[0], []).append((req, forb, tag, codes))
+            for pos in (self.by_pos if toks[0] == ANY else (toks[0],)):
+                self.by_pos[pos].append((req, forb, tag, codes))
         self.rules = rules
 
     @classmethod
@@ -59,7 +64,7 @@ class TagMap:
         if not tokens:
             return None
         have = set(tokens[1:])
-        for req, forb, tag, codes in self.by_pos.get(tokens[0], ()):
+        for req, forb, tag, codes in self.by_pos.get(tokens[0], self.by_pos[ANY]):
             if codes is not None and code not in codes:
                 continue
             if req <= have and not (forb & have):

@@ -58,6 +58,15 @@ class RuleMatching(unittest.TestCase):
         self.assertEqual("VRBF3", self.m.map(["vblex", "pres", "p3", "sg"], "en"))
         self.assertEqual("VRBFs3", self.m.map(["vblex", "pres", "p3", "sg"], "es"))
 
+    def test_any_part_of_speech_in_its_place_among_the_rules(self):
+        m = TagMap.parse("n acr\tNABB\n* acr\t-\n* abbr\tNABB\nn\tNOMCuu\n")
+        self.assertEqual("NABB", m.map(["n", "acr"]))
+        self.assertEqual(DROP, m.map(["adj", "acr"]))
+        # a rule for any part of speech comes before later rules of one
+        self.assertEqual("NABB", m.map(["n", "abbr"]))
+        self.assertEqual("NOMCuu", m.map(["n", "f"]))
+        self.assertIsNone(m.map(["adj", "f"]))
+
     def test_drop_and_errors(self):
         self.assertEqual(DROP, self.m.map(["pref"]))
         self.assertNotIn(DROP, self.m.names())
