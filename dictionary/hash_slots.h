@@ -35,34 +35,36 @@ class HashSlots {
   template <typename Equal>
   int64_t Find(uint32_t hash, Equal equal) const {
     if (m_slots.empty()) return -1;
-    const uint32_t mark = MarkOf(hash);
-    for (size_t s = Start(hash);; s = s + 1 == m_slots.size() ? 0 : s + 1) {
-      const uint32_t slot = m_slots[s];
-      if (slot == 0) return -1;
-      const uint32_t entry = (slot & m_entryMask) - 1;
-      if ((slot & ~m_entryMask) == mark && equal(entry)) return entry;
-    }
+    const uint32_t slot = m_slots[PathEnd(hash, equal)];
+    if (slot == 0) return -1;
+    return (slot & m_entryMask) - 1;
   }
 
   // As Find; when no entry on the path is equal, `entry` takes the empty
   // slot that ends it, and the result is -1.
   template <typename Equal>
   int64_t FindOrInsert(uint32_t hash, uint32_t entry, Equal equal) {
-    const uint32_t mark = MarkOf(hash);
-    for (size_t s = Start(hash);; s = s + 1 == m_slots.size() ? 0 : s + 1) {
-      const uint32_t slot = m_slots[s];
-      if (slot == 0) {
-        m_slots[s] = mark | (entry + 1);
-        return -1;
-      }
-      const uint32_t other = (slot & m_entryMask) - 1;
-      if ((slot & ~m_entryMask) == mark && equal(other)) return other;
-    }
+    const size_t s = PathEnd(hash, equal);
+    if (m_slots[s] != 0) return (m_slots[s] & m_entryMask) - 1;
+    m_slots[s] = MarkOf(hash) | (entry + 1);
+    return -1;
   }
 
   size_t MemoryBytes() const { return sizeof(uint32_t) * m_slots.capacity(); }
 
  private:
+  // The slot that ends the probe path of `hash`: the first holding an
+  // entry of its mark for which `equal(entry)` holds, or the first empty.
+  template <typename Equal>
+  size_t PathEnd(uint32_t hash, Equal equal) const {
+    const uint32_t mark = MarkOf(hash);
+    for (size_t s = Start(hash);; s = s + 1 == m_slots.size() ? 0 : s + 1) {
+      const uint32_t slot = m_slots[s];
+      if (slot == 0 || ((slot & ~m_entryMask) == mark && equal((slot & m_entryMask) - 1))) {
+        return s;
+      }
+    }
+  }
   size_t Start(uint32_t hash) const {
     return static_cast<size_t>((static_cast<uint64_t>(hash) * m_slots.size()) >> 32);
   }
