@@ -229,18 +229,6 @@ struct Tokenizer::Scan {
     }
   }
 
-  // Whether the characters [i, end) hold two letters or more, all of them
-  // capitals.
-  bool IsCapitalsOnly(size_t i, size_t end) const {
-    size_t letters = 0;
-    for (size_t k = i; k < end; ++k) {
-      if (!IsClass(k, CharClass::kLetter)) continue;
-      if (!IsUpperLetter(chars[k].cp)) return false;
-      ++letters;
-    }
-    return letters >= 2;
-  }
-
   // The end of an abbreviation of short letter groups each with its dot
   // ("U.S.A.", "z.B."), or `i`.
   size_t Abbreviation(size_t i) const {
@@ -395,7 +383,7 @@ struct Tokenizer::Scan {
         // "Sig."). Not a word in capitals: "NIS." ending a sentence is an
         // acronym and a full stop, whatever abbreviation shares its letters.
         if (end < chars.size() && chars[end].cp == '.' && tokenizer.m_known &&
-            !IsCapitalsOnly(i, end) && tokenizer.m_known(Span(i, end + 1)) &&
+            ShapeOf(Span(i, end)) != CaseShape::kUpper && tokenizer.m_known(Span(i, end + 1)) &&
             !tokenizer.m_known(Span(i, end))) {
           Emit(i, end + 1, TokenKind::kWord);
           i = end + 1;
