@@ -6,10 +6,11 @@ A mapping file (``data/tagmaps/<tagset>.tsv``) has one rule a line:
 
 The first source token is the part of speech and must equal the reading's
 first token (``*`` stands for any part of speech); every further token must
-be among the reading's tokens, and a token written ``!x`` must not be.  Rules are tried top to bottom and the first
-that matches gives the tag name; ``-`` as tag name drops the reading.  The
-optional third column restricts a rule to some language codes (comma
-separated).  ``#`` starts a comment line.
+be among the reading's tokens, and a token written ``!x`` must not be.
+Rules are tried top to bottom and the first that matches gives the tag
+name; ``-`` as tag name drops the reading.  The optional third column
+restricts a rule to some language codes (comma separated).  ``#`` starts a
+comment line.
 """
 
 import os
