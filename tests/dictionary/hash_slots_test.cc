@@ -14,8 +14,8 @@ struct Keys {
   std::vector<uint32_t> keys;
   HashSlots slots;
 
-  explicit Keys(std::vector<uint32_t> k, size_t room = 0) : keys(std::move(k)) {
-    slots.Reset(room > 0 ? room : keys.size());
+  explicit Keys(std::vector<uint32_t> k) : keys(std::move(k)) {
+    slots.Reset(keys.size());
     for (uint32_t i = 0; i < keys.size(); ++i) {
       EXPECT_EQ(Insert(keys[i], i), -1) << "key " << keys[i] << " was there before";
     }
