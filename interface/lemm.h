@@ -80,9 +80,16 @@ enum {
  * first letter a capital). Lemmas have the case the dictionary gives them.
  * For a word with a capital first letter, readings whose lemma has a
  * capital come first, unless LEMM_SENTENCE_START is given; then a lower-case
- * reading comes first when there is one. For a word in lower case,
- * lower-case readings come first. Fails for invalid UTF-8 (the
- * message gives the byte offset) and for a null language or word. */
+ * reading comes first when there is one. Inside a sentence, a word with a
+ * capital first letter and no lemma with a capital is guessed to be a name
+ * (tag NOMP, first; the word as written or, where names take case endings,
+ * its first lemma with a capital) when the dictionary does not know it or
+ * knows it first as a name, and, in the languages whose texts keep the
+ * common words of names as written (not Russian, Serbian or Greek), also
+ * when it knows it only in lower case; never in a language that capitalises
+ * its nouns. For a word in lower case, lower-case readings come first.
+ * Fails for invalid UTF-8 (the message gives the byte offset) and for a
+ * null language or word. */
 LEMMATIZER_EXPORT lemm_readings* lemm_lemmatize(const lemm_language* language, const char* word,
                                                 size_t length, int options, char** errptr);
 LEMMATIZER_EXPORT void lemm_readings_destroy(lemm_readings* readings);

@@ -68,6 +68,12 @@ bool IsOnlyNames(const ReadingList& readings) {
   return !readings.Empty();
 }
 
+// Whether the first reading is a name's: where the dictionary's key folds
+// case, a name it knows may come back in lower case.
+bool IsNameFirst(const ReadingList& readings) {
+  return !readings.Empty() && readings.Tag(0) == kNompTag;
+}
+
 }  // namespace
 
 bool IsKnownSource(ReadingSource source) {
@@ -205,7 +211,8 @@ void WordLookup::Finish(const ReadingList& readings, std::string_view word, bool
   const bool capitalisedNouns = m_language.row->capitalisedNouns;
   SetLemmaCase(readings, sentenceStart, m_probe);
   const bool capital = StartsWithCapital(word);
-  if (capital && !sentenceStart && !capitalisedNouns && ShapeOf(word) != CaseShape::kUpper) {
+  if (capital && !sentenceStart && !capitalisedNouns && ShapeOf(word) != CaseShape::kUpper &&
+      (m_language.row->guessesNames || !HasKnown(m_probe) || IsNameFirst(m_probe))) {
     GuessName(word, m_probe);
   }
   // The order: readings in the preferred case first, then the others, then

@@ -51,6 +51,11 @@ struct Language {
   unsigned files;         // LanguageFile flags
   bool capitalisedNouns;  // nouns are written with a capital (German)
   bool inflectedNames;    // names take case endings
+  // The UTF-8 interface takes a capitalised word inside a sentence that the
+  // dictionary knows only in lower case for a name (a word it does not know,
+  // or knows first as a name, is taken for one in every language without
+  // capitalised nouns).
+  bool guessesNames;
   // The UTF-8 interface's tokenizer: comma-separated UTF-8 words with an
   // apostrophe, or null. Elisions lean on the next word ("l'"), clitics on
   // the word before ("'s", "n't").

@@ -198,6 +198,11 @@ std::string LanguagesSource(const std::vector<Row>& rows) {
     if (!None(nouns) && nouns != "capitalised") Fail(code + ": unknown nouns \"" + nouns + "\"");
     const std::string& names = Field(row, "names");
     if (!None(names) && names != "inflected") Fail(code + ": unknown names \"" + names + "\"");
+    const std::string& capitals = Field(row, "capitals");
+    if (!None(capitals) && capitals != "names") {
+      Fail(code + ": unknown capitals \"" + capitals + "\"");
+    }
+    if (!None(capitals) && !None(nouns)) Fail(code + ": capitalised nouns guess no names");
     out << "    {" << Literal(code) << ", " << Literal(Field(row, "name")) << ", "
         << Enumerator(row, "script", kScripts) << ", " << codePage << ", "
         << Enumerator(row, "normalizer", kNormalizers) << ", " << Enumerator(row, "rules", kRules)
@@ -207,7 +212,8 @@ std::string LanguagesSource(const std::vector<Row>& rows) {
         << ", " << Enumerator(row, "swdkey", kSwdKeys) << ", "
         << (None(edition) ? "nullptr" : Literal(edition)) << ", " << FileFlags(row) << ", "
         << (None(nouns) ? "false" : "true") << ", " << (None(names) ? "false" : "true") << ", "
-        << WordList(row, "elisions") << ", " << WordList(row, "clitics") << "},\n";
+        << (None(capitals) ? "false" : "true") << ", " << WordList(row, "elisions") << ", "
+        << WordList(row, "clitics") << "},\n";
   }
   out << "};\n\nconst size_t kLanguageRowCount = " << rows.size()
       << ";\n\n}  // namespace lemmatizer\n";

@@ -47,6 +47,12 @@ TEST(Capitals, TitleCaseInsideASentencePrefersNames) {
   EXPECT_EQ(Lemmas(English(), "Attention", LEMM_SENTENCE_START), "attention/NOMCus");
   // Not for closed-class words.
   EXPECT_EQ(Lemmas(English(), "The"), "the/DETDu");
+  // Nor where the texts lemmatize the common words of a name in lower case;
+  // the names the dictionary knows keep their capital.
+  lemm_language* russian = lemm_testing::Shared("ru", lemm_testing::kRussian);
+  EXPECT_EQ(First(russian, "Дома"), "дом");
+  EXPECT_EQ(Lemmas(russian, "Дома"), Lemmas(russian, "Дома", LEMM_SENTENCE_START));
+  EXPECT_EQ(First(russian, "Ивана"), "Иван");
 }
 
 TEST(Capitals, ThePronounIComesBeforeTheLetter) {
