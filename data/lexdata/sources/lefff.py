@@ -21,8 +21,10 @@ def tokens(cat, feats):
 def mlex_rows(lines):
     """(form, lemma, tokens) of .mlex lines ``form<TAB>cat<TAB>lemma[<TAB>feats]``.
 
-    Clitics carry their category (cln, cla) as lemma: they are their own
-    lemma here.
+    Clitics and the impersonal pronouns carry their category as lemma (cln,
+    cla; ilimp, and caimp spelt with its cedilla, "çaimp"): they are their
+    own lemma here. Lefff's placeholders for suffixes, numbers and markup
+    ("_-ci", "_NUMBER") are not words and are left out.
     """
     rows = []
     for line in lines:
@@ -30,7 +32,9 @@ def mlex_rows(lines):
         if len(parts) < 3:
             continue
         form, cat, lemma = parts[0], parts[1], parts[2]
-        if lemma == cat:
+        if form.startswith("_") or lemma.startswith("_"):
+            continue
+        if lemma.replace("ç", "c") == cat:
             lemma = form
         rows.append((form, lemma, tokens(cat, parts[3] if len(parts) > 3 else "")))
     return rows
