@@ -2,17 +2,23 @@
 
 A lexicon lists the readings of an ambiguous form in an order that says
 little about how often each is meant ("como": comer before como). This
-module learns, per language, how often a reading with a given tag is the
-right one when a form has several lemmas, from gold-lemmatized text, and
-reorders a lexicon's readings by it: the lemma whose best tag scores
-highest comes first; readings of one lemma keep their order, and so do
-lemmas of equal score.
+module learns, per language, which kind of reading wins when two compete,
+from gold-lemmatized text, and reorders a lexicon's readings by it.
 
-The scores are per tag, not per word, so they carry over to text the
-gold data does not contain; learn() reports the accuracy gained on a held-out
-half to show it.
+A lemma's kind is the tag of its first reading, marked with "=" when the
+lemma is the form itself. For every ambiguous form whose gold lemma is one
+of its lemmas, the right lemma's kind beats each other lemma's kind once;
+the table keeps, per pair of kinds, how often the first beat the second
+(smoothed towards one half, so that rare pairs move little). A form's
+lemmas are then ranked by the sum of their chances against each of the
+others; readings of one lemma keep their order, and so do lemmas of equal
+sum. A noun against a verb, a pronoun against a determiner: the same pair
+is decided the same way everywhere, so the table carries over to text the
+gold data does not contain; learn() reports the accuracy gained on a
+held-out half to show it.
 """
 import collections
+import os
 import random
 
 SKIPPED_UPOS = {"PUNCT", "SYM", "NUM"}
@@ -49,34 +55,57 @@ def readings_of(lexicon, form):
     return found
 
 
-def learn_scores(lexicon, rows):
-    """tag -> share of ambiguous forms where a reading with it was right."""
-    right, seen = collections.Counter(), collections.Counter()
-    for form, gold, _ in rows:
-        readings = readings_of(lexicon, form)
-        if not readings or len({lemma for lemma, _ in readings}) < 2:
-            continue
-        gold = gold.lower()
-        if gold not in {lemma.lower() for lemma, _ in readings}:
-            continue
-        for lemma, tag in readings:
-            seen[tag] += 1
-            right[tag] += lemma.lower() == gold
-    # Smoothed towards one half, so that rare tags move little.
-    return {tag: (right[tag] + 1) / (seen[tag] + 2) for tag in seen}
-
-
-def order(readings, scores):
-    """The readings with their lemmas ranked by the best score of their tags."""
+def lemma_groups(readings):
+    """lemma -> its readings, lemmas in the order they first appear."""
     groups = collections.OrderedDict()
     for lemma, tag in readings:
         groups.setdefault(lemma, []).append((lemma, tag))
+    return groups
+
+
+def kind(form, group):
+    """The kind of a lemma: its first tag, "=" added when it is the form."""
+    lemma, tag = group[0]
+    return tag + "=" if lemma.lower() == form.lower() else tag
+
+
+def learn_scores(lexicon, rows):
+    """(kind, kind) -> chance that a lemma of the first kind is right against
+    a lemma of the second, from the ambiguous forms whose gold lemma the
+    lexicon knows."""
+    wins, games = collections.Counter(), collections.Counter()
+    for form, gold, _ in rows:
+        readings = readings_of(lexicon, form)
+        if not readings:
+            continue
+        groups = lemma_groups(readings)
+        right = [lemma for lemma in groups if lemma.lower() == gold.lower()]
+        if len(groups) < 2 or not right:
+            continue
+        winner = kind(form, groups[right[0]])
+        for lemma, group in groups.items():
+            if lemma != right[0]:
+                loser = kind(form, group)
+                wins[(winner, loser)] += 1
+                games[(winner, loser)] += 1
+                games[(loser, winner)] += 1
+    return {pair: (wins[pair] + 1) / (games[pair] + 2) for pair in games}
+
+
+def order(readings, scores, form):
+    """The readings of form with its lemmas ranked by their chances against
+    each other."""
+    groups = lemma_groups(readings)
     if len(groups) < 2:
         return list(readings)
-    ranked = sorted(
-        groups.values(),
-        key=lambda group: -max(scores.get(tag, 0.5) for _, tag in group))
-    return [reading for group in ranked for reading in group]
+    kinds = {lemma: kind(form, group) for lemma, group in groups.items()}
+
+    def strength(lemma):
+        return sum(scores.get((kinds[lemma], kinds[other]), 0.5)
+                   for other in groups if other != lemma)
+
+    ranked = sorted(groups, key=lambda lemma: -strength(lemma))
+    return [reading for lemma in ranked for reading in groups[lemma]]
 
 
 def first_lemma_accuracy(lexicon, rows, scores):
@@ -84,7 +113,7 @@ def first_lemma_accuracy(lexicon, rows, scores):
     for form, gold, _ in rows:
         readings = readings_of(lexicon, form)
         if readings:
-            first = order(readings, scores)[0][0] if scores is not None else readings[0][0]
+            first = order(readings, scores, form)[0][0] if scores is not None else readings[0][0]
             right += first.lower() == gold.lower()
     return 100.0 * right / max(1, len(rows))
 
@@ -104,10 +133,11 @@ def learn(lexicon, rows, seed=1):
 
 
 def write_scores(path, scores, comment):
+    """The table: one pair of kinds a line, winner, loser and chance."""
     with open(path, "w", encoding="utf-8") as f:
         f.write("# " + comment + "\n")
-        for tag in sorted(scores, key=lambda t: (-scores[t], t)):
-            f.write("%s\t%.4f\n" % (tag, scores[tag]))
+        for pair in sorted(scores, key=lambda p: (-scores[p], p)):
+            f.write("%s\t%s\t%.4f\n" % (pair[0], pair[1], scores[pair]))
 
 
 def read_scores(path):
@@ -116,8 +146,8 @@ def read_scores(path):
         for line in f:
             if line.startswith("#") or not line.strip():
                 continue
-            tag, score = line.rstrip("\n").split("\t")
-            scores[tag] = float(score)
+            first, second, score = line.rstrip("\n").split("\t")
+            scores[(first, second)] = float(score)
     return scores
 
 
@@ -128,10 +158,9 @@ def reorder_lexicon(path, scores):
     changed = 0
     with open(path + ".tmp", "w", encoding="utf-8") as out:
         for form, readings in lexicon.items():
-            ordered = order(readings, scores)
+            ordered = order(readings, scores, form)
             changed += ordered[0][0] != readings[0][0]
             for lemma, tag in ordered:
                 out.write("%s\t%s\t%s\n" % (form, lemma, tag))
-    import os
     os.replace(path + ".tmp", path)
     return changed

@@ -1,4 +1,4 @@
-"""Reading order: tag scores learnt from gold lemmas, and lexicon reordering."""
+"""Reading order: pair scores learnt from gold lemmas, and lexicon reordering."""
 import os
 import sys
 import tempfile
@@ -10,14 +10,25 @@ import reading_order  # noqa: E402
 
 
 class ReadingOrderTest(unittest.TestCase):
-    def test_lemmas_move_by_their_best_tag_and_keep_their_own_order(self):
+    def test_lemmas_move_by_their_chances_and_keep_their_own_order(self):
         readings = [("comer", "VRBFs1"), ("comer", "VRBFs3"), ("como", "CONJ")]
-        scores = {"CONJ": 0.9, "VRBFs1": 0.2, "VRBFs3": 0.4}
-        self.assertEqual(reading_order.order(readings, scores),
+        # "como" is the form itself: its kind is CONJ=.
+        scores = {("CONJ=", "VRBFs1"): 0.8, ("VRBFs1", "CONJ="): 0.2}
+        self.assertEqual(reading_order.order(readings, scores, "como"),
                          [("como", "CONJ"), ("comer", "VRBFs1"), ("comer", "VRBFs3")])
-        # One lemma, or equal scores: nothing moves.
-        self.assertEqual(reading_order.order(readings[:2], scores), readings[:2])
-        self.assertEqual(reading_order.order(readings, {}), readings)
+        # The same tags as another form's lemma are another pair: nothing moves.
+        self.assertEqual(reading_order.order(readings, scores, "comes"), readings)
+        # One lemma, or no scores: nothing moves.
+        self.assertEqual(reading_order.order(readings[:2], scores, "como"), readings[:2])
+        self.assertEqual(reading_order.order(readings, {}, "como"), readings)
+
+    def test_three_lemmas_rank_by_the_sum_of_their_chances(self):
+        readings = [("a", "X"), ("b", "Y"), ("c", "Z")]
+        scores = {("X", "Y"): 0.3, ("Y", "X"): 0.7, ("X", "Z"): 0.6, ("Z", "X"): 0.4,
+                  ("Y", "Z"): 0.1, ("Z", "Y"): 0.9}
+        # sums: a 0.9, b 0.8, c 1.3
+        self.assertEqual([lemma for lemma, _ in reading_order.order(readings, scores, "w")],
+                         ["c", "a", "b"])
 
     def test_scores_count_only_ambiguous_forms_with_a_known_gold_lemma(self):
         lexicon = {"como": [("comer", "VRBFs1"), ("como", "CONJ")],
@@ -26,17 +37,24 @@ class ReadingOrderTest(unittest.TestCase):
         rows = [("como", "como", "s1"), ("Como", "como", "s1"), ("casa", "casa", "s2"),
                 ("nada", "nadar", "s3"), ("como", "cómo", "s4")]
         scores = reading_order.learn_scores(lexicon, rows)
-        self.assertAlmostEqual(scores["CONJ"], (2 + 1) / (2 + 2))
-        self.assertAlmostEqual(scores["VRBFs1"], (0 + 1) / (2 + 2))
-        self.assertAlmostEqual(scores["VRBFs3"], (1 + 1) / (1 + 2))
-        self.assertNotIn("NOMCfs", scores)  # unambiguous forms teach nothing
+        self.assertAlmostEqual(scores[("CONJ=", "VRBFs1")], (2 + 1) / (2 + 2))
+        self.assertAlmostEqual(scores[("VRBFs1", "CONJ=")], (0 + 1) / (2 + 2))
+        self.assertAlmostEqual(scores[("VRBFs3", "PNDA=")], (1 + 1) / (1 + 2))
+        self.assertEqual(4, len(scores))  # unambiguous forms teach nothing
+
+    def test_learning_reports_held_out_accuracy(self):
+        lexicon = {"como": [("comer", "VRBFs1"), ("como", "CONJ")]}
+        rows = [("como", "como", "s%d" % i) for i in range(10)]
+        scores, before, after = reading_order.learn(lexicon, rows)
+        self.assertEqual((0.0, 100.0), (before, after))
+        self.assertGreater(scores[("CONJ=", "VRBFs1")], 0.5)
 
     def test_reordering_a_lexicon_file_is_stable(self):
         with tempfile.TemporaryDirectory() as tmp:
             path = os.path.join(tmp, "es.tsv")
             with open(path, "w", encoding="utf-8") as f:
                 f.write("como\tcomer\tVRBFs1\ncomo\tcomo\tCONJ\ncasa\tcasa\tNOMCfs\n")
-            scores = {"CONJ": 0.9, "VRBFs1": 0.1}
+            scores = {("CONJ=", "VRBFs1"): 0.9, ("VRBFs1", "CONJ="): 0.1}
             self.assertEqual(reading_order.reorder_lexicon(path, scores), 1)
             with open(path, encoding="utf-8") as f:
                 once = f.read()
@@ -44,7 +62,7 @@ class ReadingOrderTest(unittest.TestCase):
             self.assertEqual(reading_order.reorder_lexicon(path, scores), 0)
             table = os.path.join(tmp, "scores.tsv")
             reading_order.write_scores(table, scores, "test")
-            self.assertEqual(reading_order.read_scores(table), {"CONJ": 0.9, "VRBFs1": 0.1})
+            self.assertEqual(reading_order.read_scores(table), scores)
 
 
 if __name__ == "__main__":
