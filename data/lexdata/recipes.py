@@ -110,16 +110,19 @@ class Apertium:
     """The union of a language's Apertium analysers (APERTIUM[of]), mapped
     by the apertium tag map.
 
-    The analysers give personal pronouns the artificial lemma "prpers";
-    pronoun_lemma(form, tags) names the real one (None drops the reading),
-    and without a rule of the language's own a pronoun form is its own lemma.
+    The analysers give personal pronouns the artificial lemma "prpers" (or
+    others, named by pronoun_lemmas: the Serbo-Croatian ones give "free" and
+    "clitic"); pronoun_lemma(form, tags) names the real one (None drops the
+    reading), and without a rule of the language's own a pronoun form is its
+    own lemma.
     convert rewrites forms and lemmas after mapping (None drops the reading);
     keep(reading) filters the mapped readings.
     """
 
     def __init__(self, of=None, convert=None, pronoun_lemma=None, keep=None,
-                 fallback=False):
+                 fallback=False, pronoun_lemmas=("prpers",)):
         self.of, self.convert, self.pronoun_lemma = of, convert, pronoun_lemma
+        self.pronoun_lemmas = pronoun_lemmas
         self.keep, self.fallback = keep, fallback
 
     def analysers(self, code):
@@ -137,7 +140,8 @@ class Apertium:
         pkgs, analysers = APERTIUM[self.of or code]
         rows, srcs = apertium.readings(pkgs, analysers, pool)
         rule = self.pronoun_lemma or (lambda form, tags: form)
-        rows = [(f, rule(f, t) if l == "prpers" else l, t, n)
+        rows = [(f, rule(f, t) if l in self.pronoun_lemmas and (l == "prpers" or t[:1] == ["prn"])
+                 else l, t, n)
                 for f, l, t, n in without_broken_pronoun_lemmas(rows)]
         readings = mapped([r for r in rows if r[1] is not None], tagmap("apertium"),
                           code, stats, "apertium", self.convert)
@@ -259,6 +263,26 @@ def english_pronoun_lemma(tags):
     return None
 
 
+# The artificial lemmas of personal pronouns in the Serbo-Croatian analysers.
+SERBIAN_PRONOUN_LEMMAS = ("prpers", "free", "clitic")
+
+
+def serbian_pronoun_lemma(tags):
+    """The lemma of a personal or reflexive pronoun by its person and number:
+    the third person under its masculine singular and plural, as Serbian
+    dictionaries list it (ona, nju, joj -> on; ih, im -> oni)."""
+    t = set(tags)
+    if "ref" in t:
+        return "sebe"
+    number = "sg" if "sg" in t else "pl" if "pl" in t else None
+    if number is None:
+        return None
+    for person, singular, plural in (("p1", "ja", "mi"), ("p2", "ti", "vi"), ("p3", "on", "oni")):
+        if person in t:
+            return singular if number == "sg" else plural
+    return None
+
+
 def ordinal_lemmas(rows):
     """OpenCorpora links an ordinal to its cardinal (первый, второго -> один,
     два); the lemma of an ordinal is its own masculine nominative singular
@@ -321,10 +345,9 @@ def portuguese_rows(rows):
 
 def serbian_lemmas(layers):
     """The hbs analysers' readings (first layer) made Serbian: their lemmas
-    are Ijekavian (predsjednik for the Ekavian form predsednik), and clitics
-    carry the artificial lemma "clitic"; lemmas take the Ekavian spelling
-    the Hunspell word list (second layer, Ekavian) confirms, and "clitic"
-    readings are dropped."""
+    are Ijekavian (predsjednik for the Ekavian form predsednik); lemmas take
+    the Ekavian spelling the Hunspell word list (second layer, Ekavian)
+    confirms, and readings left with an artificial lemma are dropped."""
     ap, hs = layers[0], layers[1]
     headwords = {l for _, l, _, _ in hs.readings}
     memo = {}
@@ -332,7 +355,7 @@ def serbian_lemmas(layers):
         if l not in memo:
             memo[l] = ekavian_lemma(l, headwords)
     ap.readings = [(f, memo[l], t, n) for f, l, t, n in ap.readings
-                   if l not in ("clitic", "цлитиц")]
+                   if l not in ("clitic", "цлитиц", "free", "фрее")]
 
 
 def macedonian_reading(reading):
@@ -381,8 +404,9 @@ def macedonian_text(before):
 
 _SERBIAN_NOTE = ("lemmas in the Ekavian spelling of Serbian where Hunspell's "
                  "Ekavian word list confirms it (the analysers give Ijekavian "
-                 "lemmas: predsjednik, poslije), and the artificial lemma "
-                 "'clitic' dropped")
+                 "lemmas: predsjednik, poslije); personal pronouns, which one "
+                 "analyser gives the artificial lemmas 'free' and 'clitic', take "
+                 "the lemma of their person and number (ih -> oni)")
 
 RECIPES = {
     "en": Recipe(
@@ -472,7 +496,9 @@ RECIPES = {
         "cardinal OpenCorpora links them to."),
     "sl": Recipe(
         52,
-        [Apertium(convert=lambda s: s.replace("ð", "đ").replace("Ð", "Đ")),
+        [Apertium(convert=lambda s: s.replace("ð", "đ").replace("Ð", "Đ"),
+                  pronoun_lemma=lambda form, tags: serbian_pronoun_lemma(tags),
+                  pronoun_lemmas=SERBIAN_PRONOUN_LEMMAS),
          Hunspell("hunspell-sr", "sr_Latn_RS")],
         "Apertium hbs-* (tagged, Latin script) first, with " + _SERBIAN_NOTE +
         "; Hunspell sr_Latn_RS (untagged) fills unknown forms.",
@@ -480,7 +506,9 @@ RECIPES = {
     # sk reads the Serbian analysers of sl and transliterates them
     "sk": Recipe(
         52,
-        [Apertium(of="sl", convert=serbian_to_cyrillic),
+        [Apertium(of="sl", convert=serbian_to_cyrillic,
+                  pronoun_lemma=lambda form, tags: serbian_pronoun_lemma(tags),
+                  pronoun_lemmas=SERBIAN_PRONOUN_LEMMAS),
          Hunspell("hunspell-sr", "sr_RS")],
         "Apertium hbs-* transliterated to Cyrillic first, with " + _SERBIAN_NOTE +
         "; Hunspell sr_RS (untagged) fills unknown forms.",

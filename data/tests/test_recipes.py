@@ -74,6 +74,24 @@ class LanguageSteps(unittest.TestCase):
         self.assertEqual([("predsjednika", "predsednik", "NOMCms", 2),
                           ("njegov", "njegov", "ADJEp", 1)], ap.readings)
 
+    def test_serbian_pronouns_take_the_lemma_of_their_person_and_number(self):
+        lemma = recipes.serbian_pronoun_lemma
+        self.assertEqual("ja", lemma("prn pers p1 mfn sg gen".split()))
+        self.assertEqual("vi", lemma("prn pers clt p2 mfn pl dat".split()))
+        self.assertEqual("on", lemma("prn pers p3 f sg acc".split()))  # ona, nju, joj
+        self.assertEqual("oni", lemma("prn pers clt p3 mfn pl acc".split()))  # ih
+        self.assertEqual("sebe", lemma("prn ref pers mfn sp dat".split()))
+        self.assertIsNone(lemma("prn pers p3 nt".split()))  # no number: dropped
+        ap = recipes.Apertium(pronoun_lemma=lambda form, tags: lemma(tags),
+                              pronoun_lemmas=recipes.SERBIAN_PRONOUN_LEMMAS)
+        rows = [("njih", "free", "prn pers p3 mfn pl gen".split(), 1),
+                ("free", "free", "adj sint".split(), 1)]  # not a pronoun: kept
+        with mock.patch.object(recipes.apertium, "readings", return_value=(rows, [])), \
+                mock.patch.object(recipes, "mapped", side_effect=lambda rows, *a: rows):
+            layer, _ = ap.build("sl", None, None)
+        self.assertEqual([("njih", "oni"), ("free", "free")],
+                         [(f, l) for f, l, _, _ in layer.readings])
+
     def test_macedonian_readings_in_cyrillic_only(self):
         self.assertTrue(recipes.macedonian_reading(("куќи", "куќа", "NOMCfp", 1)))
         self.assertFalse(recipes.macedonian_reading(("куќa", "куќа", "NOMCfs", 1)))
