@@ -41,13 +41,16 @@ def is_cyrillic_word(text):
 
 
 # Ijekavian spellings of the old jat vowel, in Latin and Cyrillic script,
-# longest first ("ije" before "je"); the Ekavian spelling is "e".
-_JAT = re.compile("ije|je|ије|је")
+# longest first ("ije" before "je"), and the "i" of a final "io" where a
+# jat met an l that became o ("dio", Ekavian "deo"); the Ekavian spelling
+# is "e".
+_JAT = re.compile("ije|je|ије|је|i(?=o$)|и(?=о$)")
 
 
 def ekavian_lemma(lemma, headwords):
     """The Ekavian spelling of an Ijekavian lemma, where a Serbian word list
-    confirms it: "predsjednik" -> "predsednik", "poslije" -> "posle".
+    confirms it: "predsjednik" -> "predsednik", "poslije" -> "posle",
+    "dio" -> "deo".
 
     headwords: the lemmas (headwords) of an Ekavian word list. Not every
     "je" is the jat vowel ("rješenje", "jedan"): of the spellings with some

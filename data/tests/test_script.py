@@ -16,10 +16,13 @@ class Serbian(unittest.TestCase):
 
     def test_ekavian_lemmas_where_the_word_list_confirms_them(self):
         headwords = {"predsednik", "posle", "hteti", "jedan", "председник", "rešenje",
-                     "rešene", "mleko", "mlijeko"}
+                     "rešene", "mleko", "mlijeko", "deo", "део"}
         self.assertEqual("predsednik", ekavian_lemma("predsjednik", headwords))
         self.assertEqual("posle", ekavian_lemma("poslije", headwords))  # ije as one
         self.assertEqual("hteti", ekavian_lemma("htjeti", headwords))
+        self.assertEqual("deo", ekavian_lemma("dio", headwords))  # a final io
+        self.assertEqual("део", ekavian_lemma("дио", headwords))
+        self.assertEqual("radio", ekavian_lemma("radio", headwords))  # not confirmed
         self.assertEqual("председник", ekavian_lemma("предсједник", headwords))
         # only some "je" are the jat vowel: the spelling the list confirms
         self.assertEqual("rešenje", ekavian_lemma("rješenje", headwords))
