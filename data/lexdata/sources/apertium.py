@@ -90,10 +90,17 @@ def keep(form, analysis):
 _SUPERSCRIPT_DIGITS = "⁰¹²³⁴⁵⁶⁷⁸⁹"
 
 
+# A homograph number written after a colon ('lie:1', 'medij:1').
+_COLON_NUMBER = re.compile(r"(?<=[^\W\d_]):[0-9]+$")
+
+
 def strip_homograph_number(form, lemma):
-    """The lemma without the superscript number some analysers put after a
-    homograph ('tur¹', 'tur²'), unless the form has such digits itself
-    ('m²' of 'm²')."""
+    """The lemma without the number some analysers put after a homograph:
+    superscript ('tur¹', 'tur²'), unless the form has such digits itself
+    ('m²' of 'm²'), or after a colon ('lie:1' of 'lied'), unless the form
+    ends the same way."""
+    if _COLON_NUMBER.search(lemma) and not _COLON_NUMBER.search(form):
+        return _COLON_NUMBER.sub("", lemma)
     stripped = lemma.rstrip(_SUPERSCRIPT_DIGITS)
     if (stripped == lemma or not stripped
             or any(c in _SUPERSCRIPT_DIGITS for c in form)):

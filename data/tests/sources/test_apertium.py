@@ -61,6 +61,11 @@ class Filter(unittest.TestCase):
         self.assertEqual("tur", strip_homograph_number("tur", "tur¹"))
         self.assertEqual("mången", strip_homograph_number("fler", "mången¹"))
         self.assertEqual("vara", strip_homograph_number("är", "vara²³"))
+        self.assertEqual("lie", strip_homograph_number("lied", "lie:1"))
+        self.assertEqual("medij", strip_homograph_number("medija", "medij:12"))
+        # A time or a ratio is not a homograph.
+        self.assertEqual("10:30", strip_homograph_number("10:30", "10:30"))
+        self.assertEqual("a:1", strip_homograph_number("a:1", "a:1"))
         # The digits of a unit stay: the form has them too; and a lemma
         # of digits only is left as it is.
         self.assertEqual("m²", strip_homograph_number("m²", "m²"))
