@@ -110,20 +110,24 @@ class Apertium:
     """The union of a language's Apertium analysers (APERTIUM[of]), mapped
     by the apertium tag map.
 
-    The analysers give personal pronouns the artificial lemma "prpers" (or
-    others, named by pronoun_lemmas: the Serbo-Croatian ones give "free" and
-    "clitic"); pronoun_lemma(form, tags) names the real one (None drops the
-    reading), and without a rule of the language's own a pronoun form is its
-    own lemma.
+    The analysers give personal pronouns the artificial lemma "prpers", and
+    some give a pronoun (a reading tagged prn) one of pronoun_lemmas instead
+    (the Serbo-Croatian ones "free" and "clitic"); pronoun_lemma(form, tags)
+    names the real one (None drops the reading), and without a rule of the
+    language's own a pronoun form is its own lemma.
     convert rewrites forms and lemmas after mapping (None drops the reading);
     keep(reading) filters the mapped readings.
     """
 
     def __init__(self, of=None, convert=None, pronoun_lemma=None, keep=None,
-                 fallback=False, pronoun_lemmas=("prpers",)):
+                 fallback=False, pronoun_lemmas=()):
         self.of, self.convert, self.pronoun_lemma = of, convert, pronoun_lemma
         self.pronoun_lemmas = pronoun_lemmas
         self.keep, self.fallback = keep, fallback
+
+    def is_pronoun_lemma(self, lemma, tokens):
+        """Whether lemma is an analyser's stand-in for a pronoun's lemma."""
+        return lemma == "prpers" or (lemma in self.pronoun_lemmas and tokens[:1] == ["prn"])
 
     def analysers(self, code):
         return APERTIUM[self.of or code][1]
@@ -140,8 +144,7 @@ class Apertium:
         pkgs, analysers = APERTIUM[self.of or code]
         rows, srcs = apertium.readings(pkgs, analysers, pool)
         rule = self.pronoun_lemma or (lambda form, tags: form)
-        rows = [(f, rule(f, t) if l in self.pronoun_lemmas and (l == "prpers" or t[:1] == ["prn"])
-                 else l, t, n)
+        rows = [(f, rule(f, t) if self.is_pronoun_lemma(l, t) else l, t, n)
                 for f, l, t, n in without_broken_pronoun_lemmas(rows)]
         readings = mapped([r for r in rows if r[1] is not None], tagmap("apertium"),
                           code, stats, "apertium", self.convert)
@@ -263,8 +266,9 @@ def english_pronoun_lemma(tags):
     return None
 
 
-# The artificial lemmas of personal pronouns in the Serbo-Croatian analysers.
-SERBIAN_PRONOUN_LEMMAS = ("prpers", "free", "clitic")
+# The artificial lemmas the Serbo-Croatian analysers give personal pronouns
+# besides "prpers".
+SERBIAN_PRONOUN_LEMMAS = ("free", "clitic")
 
 
 def serbian_pronoun_lemma(tags):
