@@ -83,8 +83,9 @@ enum {
  * reading comes first when there is one. Inside a sentence, a word with a
  * capital first letter and no lemma with a capital is guessed to be a name
  * (tag NOMP, first; the word as written or, where names take case endings,
- * its first lemma with a capital) when the dictionary does not know it or
- * knows it first as a name, and, in the languages whose texts keep the
+ * its first lemma with a capital unless that is the word but for case) when
+ * the dictionary does not know it, knows it first as a name or knows it
+ * only untagged as itself, and, in the languages whose texts keep the
  * common words of names as written (not Russian, Serbian or Greek), also
  * when it knows it only in lower case; never in a language that capitalises
  * its nouns. For a word in lower case, lower-case readings come first.

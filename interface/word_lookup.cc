@@ -74,6 +74,19 @@ bool IsNameFirst(const ReadingList& readings) {
   return !readings.Empty() && readings.Tag(0) == kNompTag;
 }
 
+// Whether every reading is an untagged lemma that is the word itself but for
+// case: all the dictionary says is that the word is written so.
+bool IsOnlyItself(const ReadingList& readings, std::string_view word) {
+  const std::string folded = LowerWord(word);
+  for (size_t i = 0; i < readings.Size(); ++i) {
+    if (!IsUntaggedTag(readings.Tag(i)) ||
+        LowerWord(std::string_view(readings.Lemma(i), readings.LemmaLength(i))) != folded) {
+      return false;
+    }
+  }
+  return !readings.Empty();
+}
+
 }  // namespace
 
 bool IsKnownSource(ReadingSource source) {
@@ -195,8 +208,8 @@ void WordLookup::GuessName(std::string_view word, ReadingList& readings) {
     if (CaseOf(readings, i, false) == LemmaCase::kCapital) return;
   }
   m_variant.Clear();
-  if (m_language.row->inflectedNames) {
-    const std::string_view first(readings.Lemma(0), readings.LemmaLength(0));
+  const std::string_view first(readings.Lemma(0), readings.LemmaLength(0));
+  if (m_language.row->inflectedNames && LowerWord(first) != LowerWord(word)) {
     m_variant.Add(WithFirstLetter(first, true), kNompTag, ReadingSource::kSpecialForm);
   } else {
     m_variant.Add(word, kNompTag, ReadingSource::kSpecialForm);
@@ -212,7 +225,8 @@ void WordLookup::Finish(const ReadingList& readings, std::string_view word, bool
   SetLemmaCase(readings, sentenceStart, m_probe);
   const bool capital = StartsWithCapital(word);
   if (capital && !sentenceStart && !capitalisedNouns && ShapeOf(word) != CaseShape::kUpper &&
-      (m_language.row->guessesNames || !HasKnown(m_probe) || IsNameFirst(m_probe))) {
+      (m_language.row->guessesNames || !HasKnown(m_probe) || IsNameFirst(m_probe) ||
+       IsOnlyItself(m_probe, word))) {
     GuessName(word, m_probe);
   }
   // The order: readings in the preferred case first, then the others, then

@@ -53,6 +53,15 @@ TEST(Capitals, TitleCaseInsideASentencePrefersNames) {
   EXPECT_EQ(First(russian, "Дома"), "дом");
   EXPECT_EQ(Lemmas(russian, "Дома"), Lemmas(russian, "Дома", LEMM_SENTENCE_START));
   EXPECT_EQ(First(russian, "Ивана"), "Иван");
+  // A word listed only untagged, as itself, says no more than that it is
+  // written so: capitalised inside a sentence it is a name.
+  lemm_language* serbian = lemm_testing::Shared("sl", lemm_testing::kSerbianLatin);
+  EXPECT_EQ(First(serbian, "Feronikel"), "Feronikel");
+  EXPECT_EQ(First(serbian, "Feronikel", LEMM_SENTENCE_START), "feronikel");
+  EXPECT_EQ(First(serbian, "Škole"), "škola");
+  // A name with capitals inside keeps them all.
+  EXPECT_EQ(First(serbian, "FeroNikel"), "FeroNikel");
+  EXPECT_EQ(First(serbian, "SETimes"), "SETimes");
 }
 
 TEST(Capitals, ThePronounIComesBeforeTheLetter) {

@@ -84,7 +84,8 @@ inline const char kSerbianCyrillic[] =
 inline const char kSerbianLatin[] =
     "škola\tškola\tNOMCfs\n"
     "škole\tškola\tNOMCfs\n"
-    "žena\tžena\tNOMCfs\n";
+    "žena\tžena\tNOMCfs\n"
+    "feronikel\tferonikel\tANYC\n";
 
 inline const char kGreek[] =
     "λόγος\tλόγος\tNOMCms\n"
