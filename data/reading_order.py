@@ -16,6 +16,12 @@ sum. A noun against a verb, a pronoun against a determiner: the same pair
 is decided the same way everywhere, so the table carries over to text the
 gold data does not contain; learn() reports the accuracy gained on a
 held-out half to show it.
+
+Lemmas of the same kind tie. A second, finer kind breaks the tie: the kind
+with the lemma's last two letters added ("ADJEp:an" against "ADJEp:ni",
+a Serbian adjective's short lemma against its long one). Its pairs are
+learnt the same way and kept in the same table only where they gain on
+the held-out halves.
 """
 import collections
 import os
@@ -69,7 +75,20 @@ def kind(form, group):
     return tag + "=" if lemma.lower() == form.lower() else tag
 
 
-def learn_scores(lexicon, rows):
+FINE_ENDING = 2
+
+
+def fine_kind(form, group):
+    """The kind that breaks ties between lemmas of one kind: the kind and
+    the lemma's last letters, after a colon."""
+    return kind(form, group) + ":" + group[0][0].lower()[-FINE_ENDING:]
+
+
+def is_fine(pair):
+    return ":" in pair[0]
+
+
+def learn_scores(lexicon, rows, kind_of=kind):
     """(kind, kind) -> chance that a lemma of the first kind is right against
     a lemma of the second, from the ambiguous forms whose gold lemma the
     lexicon knows."""
@@ -82,10 +101,10 @@ def learn_scores(lexicon, rows):
         right = [lemma for lemma in groups if lemma.lower() == gold.lower()]
         if len(groups) < 2 or not right:
             continue
-        winner = kind(form, groups[right[0]])
+        winner = kind_of(form, groups[right[0]])
         for lemma, group in groups.items():
             if lemma != right[0]:
-                loser = kind(form, group)
+                loser = kind_of(form, group)
                 wins[(winner, loser)] += 1
                 games[(winner, loser)] += 1
                 games[(loser, winner)] += 1
@@ -99,12 +118,15 @@ def order(readings, scores, form):
     if len(groups) < 2:
         return list(readings)
     kinds = {lemma: kind(form, group) for lemma, group in groups.items()}
+    fine = {lemma: fine_kind(form, group) for lemma, group in groups.items()}
 
-    def strength(lemma):
-        return sum(scores.get((kinds[lemma], kinds[other]), 0.5)
+    def strength(lemma, kinds_of):
+        return sum(scores.get((kinds_of[lemma], kinds_of[other]), 0.5)
                    for other in groups if other != lemma)
 
-    ranked = sorted(groups, key=lambda lemma: -strength(lemma))
+    # Rounded, so that sums of the same scores in another order tie.
+    ranked = sorted(groups, key=lambda lemma: (-round(strength(lemma, kinds), 9),
+                                               -round(strength(lemma, fine), 9)))
     return [reading for lemma in ranked for reading in groups[lemma]]
 
 
@@ -118,18 +140,31 @@ def first_lemma_accuracy(lexicon, rows, scores):
     return 100.0 * right / max(1, len(rows))
 
 
+def all_scores(lexicon, rows, with_fine):
+    scores = learn_scores(lexicon, rows)
+    if with_fine:
+        scores.update(learn_scores(lexicon, rows, fine_kind))
+    return scores
+
+
 def learn(lexicon, rows, seed=1):
     """Scores from all rows, and the accuracy before and after on held-out
-    halves (two folds split by sentence)."""
+    halves (two folds split by sentence). The finer kinds' pairs are among
+    the scores only when they gain on the held-out halves."""
     sentences = sorted({sentence for _, _, sentence in rows})
     random.Random(seed).shuffle(sentences)
     first_half = set(sentences[: len(sentences) // 2])
     a = [row for row in rows if row[2] in first_half]
     b = [row for row in rows if row[2] not in first_half]
-    held_out = (first_lemma_accuracy(lexicon, b, learn_scores(lexicon, a)) * len(b) +
-                first_lemma_accuracy(lexicon, a, learn_scores(lexicon, b)) * len(a)) / max(1, len(rows))
+
+    def held_out(with_fine):
+        return (first_lemma_accuracy(lexicon, b, all_scores(lexicon, a, with_fine)) * len(b) +
+                first_lemma_accuracy(lexicon, a, all_scores(lexicon, b, with_fine)) * len(a)
+                ) / max(1, len(rows))
+
+    coarse, fine = held_out(False), held_out(True)
     before = first_lemma_accuracy(lexicon, rows, None)
-    return learn_scores(lexicon, rows), before, held_out
+    return all_scores(lexicon, rows, fine > coarse), before, max(coarse, fine)
 
 
 def write_scores(path, scores, comment):

@@ -49,6 +49,27 @@ class ReadingOrderTest(unittest.TestCase):
         self.assertEqual((0.0, 100.0), (before, after))
         self.assertGreater(scores[("CONJ=", "VRBFs1")], 0.5)
 
+    def test_lemmas_of_one_kind_are_told_apart_by_their_endings(self):
+        lexicon = {"centralnom": [("centralni", "ADJEp"), ("centralan", "ADJEp")],
+                   "posebnim": [("posebni", "ADJEp"), ("poseban", "ADJEp")],
+                   "kuće": [("kuća", "NOMCfs"), ("kuće", "NOMCfp")]}
+        rows = [("centralnom", "centralan", "s%d" % i) for i in range(4)]
+        rows += [("posebnim", "poseban", "t%d" % i) for i in range(4)]
+        scores, before, after = reading_order.learn(lexicon, rows)
+        self.assertEqual((0.0, 100.0), (before, after))
+        self.assertGreater(scores[("ADJEp:an", "ADJEp:ni")], 0.5)
+        # The finer kinds only break ties: a pair of kinds still decides.
+        readings = [("centralan", "ADJEp"), ("kuća", "NOMCfs")]
+        mixed = {("NOMCfs", "ADJEp"): 0.6, ("ADJEp:an", "NOMCfs:ća"): 0.99}
+        self.assertEqual(reading_order.order(readings, mixed, "x")[0], ("kuća", "NOMCfs"))
+        self.assertEqual(reading_order.order(lexicon["centralnom"], scores, "centralnom")[0],
+                         ("centralan", "ADJEp"))
+        # Where the finer kinds gain nothing, the table has none of them.
+        rows = [("centralnom", "centralni", "s%d" % i) for i in range(4)]
+        scores, before, after = reading_order.learn(lexicon, rows)
+        self.assertEqual((100.0, 100.0), (before, after))
+        self.assertFalse([pair for pair in scores if reading_order.is_fine(pair)])
+
     def test_reordering_a_lexicon_file_is_stable(self):
         with tempfile.TemporaryDirectory() as tmp:
             path = os.path.join(tmp, "es.tsv")
