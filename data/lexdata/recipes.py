@@ -13,7 +13,7 @@ import os
 
 from . import albanian, finnish, greek, russian_cases
 from .merge import Layer
-from .script import ekavian_lemma, is_cyrillic_word, serbian_to_cyrillic
+from .script import is_cyrillic_word, serbian_lemma, serbian_to_cyrillic
 from .sources import (apertium, apertium_words, ding, frog, german_determiners,
                       german_pos_dict, hunspell, lefff, morph_it, opencorpora, tesseract,
                       wordnet)
@@ -349,15 +349,16 @@ def portuguese_rows(rows):
 
 def serbian_lemmas(layers):
     """The hbs analysers' readings (first layer) made Serbian: their lemmas
-    are Ijekavian (predsjednik for the Ekavian form predsednik); lemmas take
-    the Ekavian spelling the Hunspell word list (second layer, Ekavian)
-    confirms, and readings left with an artificial lemma are dropped."""
+    are Ijekavian (predsjednik for the Ekavian form predsednik) and some
+    Croatian (tko for ko); lemmas take the Serbian and Ekavian spelling the
+    Hunspell word list (second layer, Ekavian) confirms, and readings left
+    with an artificial lemma are dropped."""
     ap, hs = layers[0], layers[1]
     headwords = {l for _, l, _, _ in hs.readings}
     memo = {}
     for f, l, t, n in ap.readings:
         if l not in memo:
-            memo[l] = ekavian_lemma(l, headwords)
+            memo[l] = serbian_lemma(l, headwords)
     ap.readings = [(f, memo[l], t, n) for f, l, t, n in ap.readings
                    if l not in ("clitic", "цлитиц", "free", "фрее")]
 
@@ -408,7 +409,8 @@ def macedonian_text(before):
 
 _SERBIAN_NOTE = ("lemmas in the Ekavian spelling of Serbian where Hunspell's "
                  "Ekavian word list confirms it (the analysers give Ijekavian "
-                 "lemmas: predsjednik, poslije); personal pronouns, which one "
+                 "lemmas: predsjednik, poslije), and in their Serbian form for "
+                 "the Croatian tko, nitko, netko, itko, svatko and također; personal pronouns, which one "
                  "analyser gives the artificial lemmas 'free' and 'clitic', take "
                  "the lemma of their person and number (ih -> oni)")
 

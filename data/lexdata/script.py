@@ -71,3 +71,24 @@ def ekavian_lemma(lemma, headwords):
         if candidate in headwords:
             return candidate
     return lemma
+
+
+# Lemmas the Serbo-Croatian analysers give in their Croatian form, and the
+# Serbian form of the same word (pronouns of the ko series and one adverb:
+# standard Serbian has "ko", "niko", "neko", "iko", "svako", "takođe").
+_CROATIAN_LEMMAS = {
+    "tko": "ko", "nitko": "niko", "netko": "neko", "itko": "iko", "svatko": "svako",
+    "također": "takođe",
+}
+
+
+def serbian_lemma(lemma, headwords):
+    """The Serbian lemma of a Serbo-Croatian analyser's lemma, in either
+    script: its Serbian form where the Croatian one differs ("tko" -> "ko"),
+    else its Ekavian spelling (ekavian_lemma); only where the word list's
+    headwords confirm it."""
+    for croatian, serbian in _CROATIAN_LEMMAS.items():
+        for script in (lambda text: text, serbian_to_cyrillic):
+            if lemma == script(croatian) and script(serbian) in headwords:
+                return script(serbian)
+    return ekavian_lemma(lemma, headwords)

@@ -1,6 +1,6 @@
 import unittest
 
-from lexdata.script import ekavian_lemma, is_cyrillic_word, serbian_to_cyrillic
+from lexdata.script import ekavian_lemma, is_cyrillic_word, serbian_lemma, serbian_to_cyrillic
 
 
 class Serbian(unittest.TestCase):
@@ -31,6 +31,14 @@ class Serbian(unittest.TestCase):
         # no confirmed candidate: the lemma is kept
         self.assertEqual("njegov", ekavian_lemma("njegov", headwords))
         self.assertEqual("jedan", ekavian_lemma("jedan", headwords))
+
+    def test_croatian_lemmas_take_their_serbian_form_where_the_list_has_it(self):
+        headwords = {"ko", "ко", "takođe", "predsednik"}
+        self.assertEqual("ko", serbian_lemma("tko", headwords))
+        self.assertEqual("ко", serbian_lemma("тко", headwords))
+        self.assertEqual("takođe", serbian_lemma("također", headwords))
+        self.assertEqual("nitko", serbian_lemma("nitko", headwords))  # "niko" not listed
+        self.assertEqual("predsednik", serbian_lemma("predsjednik", headwords))
 
     def test_cyrillic_purity(self):
         self.assertTrue(is_cyrillic_word("куќа"))
