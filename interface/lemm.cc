@@ -160,6 +160,10 @@ lemm_analysis* lemm_analyze(const lemm_language* language, const char* text, siz
     tokenizer.Tokenize(view, (options & LEMM_CONTINUES_SENTENCE) == 0, analysis->tokens);
 
     const size_t count = analysis->tokens.size();
+    // In a title every word has a capital; only where nouns take one does
+    // it still tell something.
+    std::vector<bool> title = lemmatizer::TitleWords(view, analysis->tokens);
+    if (language->row->capitalisedNouns) title.assign(count, false);
     analysis->readings.resize(count);
     std::vector<size_t> first(count, 0);
     lemmatizer::ReadingList list;
@@ -167,7 +171,8 @@ lemm_analysis* lemm_analyze(const lemm_language* language, const char* text, siz
       const lemmatizer::Token& token = analysis->tokens[i];
       if (token.kind != lemmatizer::TokenKind::kWord) continue;
       lemm_readings& readings = analysis->readings[i];
-      if (!lookup.Lemmatize(view.substr(token.offset, token.length), token.sentenceStart, list)) {
+      const bool freshStart = token.sentenceStart || title[i];
+      if (!lookup.Lemmatize(view.substr(token.offset, token.length), freshStart, list)) {
         readings.status = LEMM_UNWRITABLE;
       }
       first[i] = analysis->items.size();

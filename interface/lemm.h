@@ -60,7 +60,8 @@ LEMMATIZER_EXPORT int lemm_language_code_page(const lemm_language* language);
 /* Options, combined with |. */
 enum {
   /* lemm_lemmatize: the word is the first of a sentence, so its capital
-   * says nothing about it (a lower-case reading comes first). */
+   * says nothing about it (a lower-case reading comes first when the
+   * dictionary knows the word). */
   LEMM_SENTENCE_START = 1,
   /* lemm_analyze: the text continues a sentence begun before it. */
   LEMM_CONTINUES_SENTENCE = 2
@@ -80,7 +81,8 @@ enum {
  * first letter a capital). Lemmas have the case the dictionary gives them.
  * For a word with a capital first letter, readings whose lemma has a
  * capital come first, unless LEMM_SENTENCE_START is given; then a lower-case
- * reading comes first when there is one. Inside a sentence, a word with a
+ * reading comes first when there is one and the dictionary knows the word
+ * (one it does not know keeps its capital first). Inside a sentence, a word with a
  * capital first letter and no lemma with a capital is guessed to be a name
  * (tag NOMP, first; the word as written or, where names take case endings,
  * its first lemma with a capital unless that is the word but for case) when
@@ -127,7 +129,10 @@ enum {
  * "user's", "n't" of "don't"). The first word of the text (unless
  * LEMM_CONTINUES_SENTENCE is given), the first after . ! ?, and the first
  * of a line or of a table's column (after a tab or three blanks) begin a
- * sentence. Fails for invalid UTF-8 with a message that gives
+ * sentence. In a title, a sentence of two or more words that all begin
+ * with a capital ("Keep Your Account Secure"), every word is lemmatized as
+ * the first of a sentence, except in a language that capitalises its nouns.
+ * Fails for invalid UTF-8 with a message that gives
  * the byte offset of the first bad byte ("invalid UTF-8 at byte 17"), and
  * for a null language or text. */
 LEMMATIZER_EXPORT lemm_analysis* lemm_analyze(const lemm_language* language, const char* text,

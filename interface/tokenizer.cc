@@ -437,4 +437,23 @@ void Tokenizer::Tokenize(std::string_view text, bool startsSentence,
   scan.Run();
 }
 
+std::vector<bool> TitleWords(std::string_view text, const std::vector<Token>& tokens) {
+  std::vector<bool> title(tokens.size(), false);
+  size_t start = 0;  // the first token of the sentence
+  for (size_t i = 0; i <= tokens.size(); ++i) {
+    if (i < tokens.size() && (i == start || !tokens[i].sentenceStart)) continue;
+    size_t cased = 0;
+    bool capitals = true;
+    for (size_t j = start; j < i && capitals; ++j) {
+      const std::string_view word = text.substr(tokens[j].offset, tokens[j].length);
+      if (tokens[j].kind != TokenKind::kWord || ShapeOf(word) == CaseShape::kNone) continue;
+      ++cased;
+      capitals = StartsWithCapital(word);
+    }
+    if (capitals && cased >= 2) std::fill(title.begin() + start, title.begin() + i, true);
+    start = i;
+  }
+  return title;
+}
+
 }  // namespace lemmatizer

@@ -73,6 +73,11 @@ class Tokenizer {
   KnownWord m_known;
 };
 
+// One flag per token: whether it is a word of a title, a sentence of two
+// or more words with letters that all begin with a capital ("Keep Your
+// Account Secure"), where a capital says as little as at a sentence start.
+std::vector<bool> TitleWords(std::string_view text, const std::vector<Token>& tokens);
+
 }  // namespace lemmatizer
 
 #endif  // LEMMATIZER_INTERFACE_TOKENIZER_H_

@@ -234,7 +234,9 @@ void WordLookup::Finish(const ReadingList& readings, std::string_view word, bool
   // that repeats an earlier one is dropped.
   LemmaCase preferred = LemmaCase::kNone;
   if (capital && ShapeOf(word) != CaseShape::kUpper) {
-    preferred = sentenceStart ? LemmaCase::kSmall : LemmaCase::kCapital;
+    // At a sentence start, the capital says nothing of a word the
+    // dictionary knows; of one it does not know, it is all there is.
+    preferred = sentenceStart && HasKnown(m_probe) ? LemmaCase::kSmall : LemmaCase::kCapital;
   } else if (!capital && ShapeOf(word) == CaseShape::kLower) {
     preferred = LemmaCase::kSmall;
   }

@@ -62,6 +62,9 @@ TEST(Capitals, TitleCaseInsideASentencePrefersNames) {
   // A name with capitals inside keeps them all.
   EXPECT_EQ(First(serbian, "FeroNikel"), "FeroNikel");
   EXPECT_EQ(First(serbian, "SETimes"), "SETimes");
+  // At a sentence start, a word the dictionary does not know keeps its
+  // capital before the readings guessed from its ending.
+  EXPECT_EQ(First(serbian, "Setimes", LEMM_SENTENCE_START), "Setimes");
 }
 
 TEST(Capitals, ThePronounIComesBeforeTheLetter) {
@@ -72,6 +75,12 @@ TEST(Capitals, ThePronounIComesBeforeTheLetter) {
 
 TEST(Capitals, SentenceStartsInRunningText) {
   EXPECT_EQ(FirstLemmas(English(), "the Bush visit. Bush visit"), "the Bush visit bush visit");
+  // A title: every word has a capital, which then says no more than at a
+  // sentence start. One capitalised word is not a title.
+  EXPECT_EQ(FirstLemmas(English(), "Attention Bush Cars"), "attention bush car");
+  EXPECT_EQ(FirstLemmas(English(), "see Attention Bush Cars"), "see Attention Bush Cars");
+  EXPECT_EQ(FirstLemmas(English(), "Attention, Cars"), "attention car");
+  EXPECT_EQ(FirstLemmas(English(), "Attention"), "attention");
   EXPECT_EQ(FirstLemmas(German(), "Die Stunden. Ich spielten die Stunden"),
             "der Stunde ich spielen der Stunde");
 }
