@@ -14,6 +14,7 @@ LanguageFileNames NamesBelowBase(const std::string& basePath, const std::string&
   names.swd = base + ".swd";
   names.sharpS = base + "-ss.hsq";
   names.extension = base + ".txt";
+  names.words = base + "-words.bin";
   return names;
 }
 
@@ -31,6 +32,7 @@ LanguageFileNames NamesInDirectory(const std::string& directory, const std::stri
   if (row->Reads(kExtensionFile)) names.extension = base + "-all.txt";
   if (row->Reads(kPrefixFile)) names.prefix = base + "-prfx.hsq";
   if (row->Reads(kSharpSFile)) names.sharpS = base + "-ss.hsq";
+  if (row->ListsWords()) names.words = base + "-words.bin";
   return names;
 }
 

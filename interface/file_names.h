@@ -27,14 +27,18 @@ struct LanguageFileNames {
   std::string prefix;
   std::string sharpS;
   std::string extension;  // the Russian extension file
+  std::string words;      // the word list, read by the UTF-8 interface only
 };
 
-// The names LemmatizeCreate forms from a base path and a lower-case code.
+// The names LemmatizeCreate forms from a base path and a lower-case code,
+// and the name of the word list beside them, which it does not read.
 LanguageFileNames NamesBelowBase(const std::string& basePath, const std::string& code);
 
 // The names LemmatizerCreateEx forms from a directory and a lower-case code
 // of the language `row` (null: an unknown code, which reads no extra file).
-// The reentrant interface forms the same names with '/' as `separator`.
+// The reentrant interface forms the same names with '/' as `separator`,
+// and reads the word list ("<dir>/<code>-words.bin") of the rows that list
+// their words, where it is present.
 LanguageFileNames NamesInDirectory(const std::string& directory, const std::string& code,
                                    const Language* row, char separator = '\\');
 

@@ -52,6 +52,9 @@ std::unique_ptr<lemm_language> OpenLanguage(const std::string& code, const std::
   language->pwd->Load(names.pwd1.c_str(), names.pwd2.c_str(), error);
   if (!error.empty()) RaiseString(error);
   if (row.Reads(kExtensionFile)) ReadExtensionTable(names.extension, language->extension);
+  if (!names.words.empty() && Exists(names.words)) {
+    language->words = std::make_unique<WordList>(names.words);
+  }
   language->splitOff = SplitOffWords::Of(row);
   ReleaseFreeMemory();
   return language;

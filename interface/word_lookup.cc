@@ -219,13 +219,21 @@ void WordLookup::GuessName(std::string_view word, ReadingList& readings) {
   readings.Append(m_variant);
 }
 
+bool WordLookup::IsKnownWord(std::string_view word) const {
+  // Without the word list, a reading from the dictionary's own words is all
+  // there is to go by, though an unknown word that ends like known ones has
+  // such readings too.
+  if (m_language.words == nullptr) return HasKnown(m_probe);
+  return m_language.words->Holds(word);
+}
+
 void WordLookup::Finish(const ReadingList& readings, std::string_view word, bool sentenceStart,
                         ReadingList& answer) {
   const bool capitalisedNouns = m_language.row->capitalisedNouns;
   SetLemmaCase(readings, sentenceStart, m_probe);
   const bool capital = StartsWithCapital(word);
   if (capital && !sentenceStart && !capitalisedNouns && ShapeOf(word) != CaseShape::kUpper &&
-      (m_language.row->guessesNames || !HasKnown(m_probe) || IsNameFirst(m_probe) ||
+      (m_language.row->guessesNames || !IsKnownWord(word) || IsNameFirst(m_probe) ||
        IsOnlyItself(m_probe, word))) {
     GuessName(word, m_probe);
   }
@@ -236,7 +244,7 @@ void WordLookup::Finish(const ReadingList& readings, std::string_view word, bool
   if (capital && ShapeOf(word) != CaseShape::kUpper) {
     // At a sentence start, the capital says nothing of a word the
     // dictionary knows; of one it does not know, it is all there is.
-    preferred = sentenceStart && HasKnown(m_probe) ? LemmaCase::kSmall : LemmaCase::kCapital;
+    preferred = sentenceStart && IsKnownWord(word) ? LemmaCase::kSmall : LemmaCase::kCapital;
   } else if (!capital && ShapeOf(word) == CaseShape::kLower) {
     preferred = LemmaCase::kSmall;
   }

@@ -78,6 +78,9 @@ class WordLookup {
   const ReadingList* CollectReadings(std::string_view word);
   // `readings` with the lemmas' case set, into `out`.
   void SetLemmaCase(const ReadingList& readings, bool sentenceStart, ReadingList& out) const;
+  // Whether the lexicon holds `word` in some case: its word list says so, or,
+  // without one, m_probe holds a reading from the dictionary's own words.
+  bool IsKnownWord(std::string_view word) const;
   // Puts a guessed name in front of `readings` of a capitalised `word`
   // inside a sentence, when they are all in lower case and the first is no
   // closed-class word.

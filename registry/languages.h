@@ -67,6 +67,10 @@ struct Language {
   // A language with the extension file takes the Russian road through the
   // pipeline: no special forms, extended tags at the end.
   bool TakesRussianRoad() const { return Reads(kExtensionFile); }
+  // The UTF-8 interface needs to know whether the lexicon holds a word to
+  // tell a name from a common word: the dictionary compiler writes the
+  // word list "<code>-words.bin" (dictionary/word_list.h) for these rows.
+  bool ListsWords() const { return !guessesNames && !capitalisedNouns; }
 };
 
 // The generated rows (languages_data.cc), in table order.

@@ -53,6 +53,11 @@ TEST(Capitals, TitleCaseInsideASentencePrefersNames) {
   EXPECT_EQ(First(russian, "Дома"), "дом");
   EXPECT_EQ(Lemmas(russian, "Дома"), Lemmas(russian, "Дома", LEMM_SENTENCE_START));
   EXPECT_EQ(First(russian, "Ивана"), "Иван");
+  // A word the lexicon does not hold is a name, though it ends like a word
+  // it holds and the dictionary gives it that word's readings.
+  EXPECT_EQ(Lemmas(russian, "рома"), "ром/NOMCmp");
+  EXPECT_EQ(First(russian, "Рома"), "Ром");
+  EXPECT_EQ(First(russian, "Рома", LEMM_SENTENCE_START), "ром");
   // A word listed only untagged, as itself, says no more than that it is
   // written so: capitalised inside a sentence it is a name.
   lemm_language* serbian = lemm_testing::Shared("sl", lemm_testing::kSerbianLatin);

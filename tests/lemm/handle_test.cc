@@ -2,6 +2,7 @@
 // and the static names: the contract at the top of lemm.h.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -59,6 +60,15 @@ TEST_F(Handles, OpenFailuresSayWhy) {
   const std::string damaged = BuildDictionary("en", lemm_testing::kEnglish);
   testing_support::WriteFile(damaged + "lemm/en-cwd.hsq", "short");
   EXPECT_NE(OpenError("en", damaged).find("en-cwd.hsq"), std::string::npos);
+  // The word list: a damaged one is refused; without one (a dictionary
+  // built before it existed) the language opens.
+  const std::string russian = BuildDictionary("ru", lemm_testing::kRussian);
+  ASSERT_EQ(OpenError("ru", russian), "opened");
+  testing_support::WriteFile(russian + "lemm/ru-words.bin", "lemmatizer word list");
+  EXPECT_EQ(OpenError("ru", russian).rfind("checksum error in file : ", 0), 0u)
+      << OpenError("ru", russian);
+  ASSERT_EQ(std::remove((russian + "lemm/ru-words.bin").c_str()), 0);
+  EXPECT_EQ(OpenError("ru", russian), "opened");
   // Null arguments.
   char* error = nullptr;
   EXPECT_EQ(lemm_open(nullptr, english->c_str(), &error), nullptr);

@@ -12,7 +12,9 @@
 #include "dictionary/main_file_writer.h"
 #include "dictionary/scrambled_file.h"
 #include "dictionary/sharp_s_writer.h"
+#include "dictionary/word_list_writer.h"
 #include "interface/file_names.h"
+#include "platform/codepage.h"
 #include "platform/file.h"
 #include "platform/text.h"
 #include "registry/language_objects.h"
@@ -182,6 +184,18 @@ bool CompileLanguage(const CompileOptions& options, CompileSummary& summary, std
     return false;
   }
   summary.swdBytes = static_cast<int64_t>(swdText.size());
+
+  if (row->ListsWords()) {
+    std::vector<std::string> words;
+    words.reserve(forms.size());
+    for (const LexiconForm& form : forms) words.push_back(CodePageToUtf8(form.form, row->codePage));
+    const std::string list = WordListBytes(words);
+    if (!WriteFileBytes(names.words, list)) {
+      error = "cannot write " + names.words;
+      return false;
+    }
+    summary.wordListBytes = static_cast<int64_t>(list.size());
+  }
   summary.seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   return true;
@@ -196,6 +210,8 @@ std::string DescribeSummary(const std::string& code, const CompileSummary& s) {
          std::to_string(s.records) + " records, " + std::to_string(s.mainBytes) + " + " +
          std::to_string(s.swdBytes) + " bytes" +
          (s.extensionRows > 0 ? "; " + std::to_string(s.extensionRows) + " extension rows" : "") +
+         (s.wordListBytes > 0 ? "; a word list of " + std::to_string(s.wordListBytes) + " bytes"
+                              : "") +
          "; " + FormatSeconds(s.seconds);
 }
 

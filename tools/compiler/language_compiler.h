@@ -6,7 +6,8 @@
 // the form, with all its readings, goes to the SWD dictionary, as do
 // multi-word expressions. Forms whose keys coincide (they differ only in
 // case, say) share the union of their readings. The files are written under
-// <outDir>lemm/ with the names that LemmatizeCreate(code, outDir) opens.
+// <outDir>lemm/ with the names that LemmatizeCreate(code, outDir) opens,
+// with the word list of the rows that list their words beside them.
 #ifndef LEMMATIZER_TOOLS_COMPILER_LANGUAGE_COMPILER_H_
 #define LEMMATIZER_TOOLS_COMPILER_LANGUAGE_COMPILER_H_
 
@@ -42,6 +43,7 @@ struct CompileSummary {
   int64_t mainBytes = 0;
   int64_t swdBytes = 0;
   int64_t extensionRows = 0;  // Russian extension rows written
+  int64_t wordListBytes = 0;  // the word list, for the rows that list their words
   double seconds = 0;
 };
 
