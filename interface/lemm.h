@@ -61,7 +61,7 @@ LEMMATIZER_EXPORT int lemm_language_code_page(const lemm_language* language);
 enum {
   /* lemm_lemmatize: the word is the first of a sentence, so its capital
    * says nothing about it (a lower-case reading comes first when the
-   * dictionary knows the word). */
+   * dictionary knows the word, other than first as a name). */
   LEMM_SENTENCE_START = 1,
   /* lemm_analyze: the text continues a sentence begun before it. */
   LEMM_CONTINUES_SENTENCE = 2
@@ -82,7 +82,8 @@ enum {
  * For a word with a capital first letter, readings whose lemma has a
  * capital come first, unless LEMM_SENTENCE_START is given; then a lower-case
  * reading comes first when there is one and the dictionary knows the word
- * (one it does not know keeps its capital first). Inside a sentence, a word
+ * other than first as a name (one it does not know, or knows first as a
+ * name, keeps its capital first). Inside a sentence, a word
  * with a capital first letter and no lemma with a capital is guessed to be a name
  * (tag NOMP, first; the word as written or, where names take case endings,
  * its first lemma with a capital unless that is the word but for case) when

@@ -243,8 +243,10 @@ void WordLookup::Finish(const ReadingList& readings, std::string_view word, bool
   LemmaCase preferred = LemmaCase::kNone;
   if (capital && ShapeOf(word) != CaseShape::kUpper) {
     // At a sentence start, the capital says nothing of a word the
-    // dictionary knows; of one it does not know, it is all there is.
-    preferred = sentenceStart && IsKnownWord(word) ? LemmaCase::kSmall : LemmaCase::kCapital;
+    // dictionary knows, unless it knows the word first as a name; of one it
+    // does not know, it is all there is.
+    preferred = sentenceStart && IsKnownWord(word) && !IsNameFirst(m_probe) ? LemmaCase::kSmall
+                                                                            : LemmaCase::kCapital;
   } else if (!capital && ShapeOf(word) == CaseShape::kLower) {
     preferred = LemmaCase::kSmall;
   }

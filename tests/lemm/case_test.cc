@@ -42,6 +42,8 @@ TEST(Capitals, TitleCaseInsideASentencePrefersNames) {
   // first).
   EXPECT_EQ(Lemmas(English(), "lex"), "lex/ANYC Lex/NOMP");
   EXPECT_EQ(Lemmas(English(), "Lex"), "Lex/NOMP lex/ANYC");
+  // At a sentence start too, when the dictionary gives the name first.
+  EXPECT_EQ(Lemmas(English(), "Lex", LEMM_SENTENCE_START), "Lex/NOMP lex/ANYC");
   // Known only in lower case: inside a sentence most likely a name, guessed.
   EXPECT_EQ(Lemmas(English(), "Attention"), "Attention/NOMP? attention/NOMCus");
   EXPECT_EQ(Lemmas(English(), "Attention", LEMM_SENTENCE_START), "attention/NOMCus");
