@@ -15,6 +15,8 @@ from .merge import merge, read_lexicon, write_lexicon
 from .progress import Progress
 from .sources.shared import cache_dir, ensure_apt, ensure_npm
 
+import reading_order  # noqa: E402  (data/, beside the package)
+
 
 def out_dir():
     return os.environ.get("LEXICON_OUT") or os.path.join(REPO_DIR, "build", "lexicons")
@@ -30,7 +32,20 @@ def fold_table(code):
     return str.maketrans(folds)
 
 
-def build_code(code, pool):
+def reading_order_of(code):
+    """The learnt reading order of a code as a function of (readings, form),
+    or None when its first edition has no table (data/reading-order/)."""
+    path = os.path.join(REPO_DIR, "data", "reading-order", first_edition(code) + ".tsv")
+    if not os.path.exists(path):
+        return None
+    scores = reading_order.read_scores(path)
+    return lambda readings, form: reading_order.order(readings, scores, form)
+
+
+def build_code(code, pool, ordered=True):
+    """Builds and writes the lexicon of a code, its readings in the learnt
+    order unless `ordered` is false (the order data/order-readings --learn
+    learns from is the sources' own)."""
     t0 = time.time()
     stats = recipes.Stats()
     layers, sources, notes = recipes.build(code, stats, pool)
@@ -41,7 +56,8 @@ def build_code(code, pool):
     lex, added = merge(layers)
     rewritten = conventions.apply_for(code, lex)
     path = os.path.join(out_dir(), code + ".tsv")
-    n, forms, lemmas, dropped = write_lexicon(path, lex, codepage(code))
+    order = reading_order_of(code) if ordered else None
+    n, forms, lemmas, dropped = write_lexicon(path, lex, codepage(code), order)
     info = {
         "code": code, "readings": n, "forms": forms, "lemmas": lemmas,
         "dropped": dropped, "layers": added, "conventions": rewritten, "notes": notes,
@@ -67,8 +83,13 @@ def _expand(task):
     return task, None
 
 
+# Whether the lexicons are written in the learnt reading order: set before
+# the pool's workers start, which inherit it.
+_ordered = True
+
+
 def _build_and_save(code):
-    info = build_code(code, None)
+    info = build_code(code, None, _ordered)
     _save(code, info)
     return code, info
 
@@ -152,8 +173,14 @@ def main(argv=None):
                     help="rewrite the ending tables of the built lexicons even "
                          "when present (changes the lemcodes of dictionaries "
                          "built before)")
+    ap.add_argument("--unordered", action="store_true",
+                    help="write each form's readings in the sources' order, "
+                         "not the learnt one (what data/order-readings "
+                         "--learn learns from)")
     ap.add_argument("-j", "--jobs", type=int, default=min(2, os.cpu_count() or 1))
     args = ap.parse_args(argv)
+    global _ordered
+    _ordered = not args.unordered
     codes = args.codes or ALL_CODES
     for c in codes:
         if c not in ALL_CODES:

@@ -71,9 +71,11 @@ def merge(layers):
     return lex, added
 
 
-def write_lexicon(path, lex, cp):
+def write_lexicon(path, lex, cp, order=None):
     """Write form<TAB>lemma<TAB>tag lines; drop what the code page cannot write.
 
+    order: when given, a function of (readings, form) that returns a form's
+    written readings in the order to write them (the learnt reading order).
     Returns (readings written, forms, lemmas, dropped readings).
     """
     os.makedirs(os.path.dirname(path), exist_ok=True)
@@ -97,6 +99,8 @@ def write_lexicon(path, lex, cp):
                 good.append((lemma, tag))
             if good:
                 forms += 1
+                if order is not None:
+                    good = order(good, form)
             for lemma, tag in good:
                 f.write(f"{form}\t{lemma}\t{tag}\n")
                 lemmas.add(lemma)

@@ -65,6 +65,22 @@ class Writing(unittest.TestCase):
         self.assertIn(("cœur", "cœur", "NOMCms"), rows)
         self.assertIn("naïve\tnaïve\tADJEp\n".encode("utf-8"), raw)
 
+    def test_written_in_the_learnt_order_as_a_reordering_would_put_them(self):
+        import reading_order
+        lex = {"como": [("comer", "VRBFs1"), ("como", "CONJ"), ("comer", "VRBFs3")],
+               "casa": [("casa", "NOMCfs")]}
+        scores = {("CONJ=", "VRBFs1"): 0.9, ("VRBFs1", "CONJ="): 0.1}
+        with tempfile.TemporaryDirectory() as d:
+            ordered, later = os.path.join(d, "ordered.tsv"), os.path.join(d, "later.tsv")
+            write_lexicon(ordered, lex, "cp1252",
+                          lambda readings, form: reading_order.order(readings, scores, form))
+            write_lexicon(later, lex, "cp1252")
+            self.assertEqual(1, reading_order.reorder_lexicon(later, scores))
+            with open(ordered, encoding="utf-8") as f, open(later, encoding="utf-8") as g:
+                text = f.read()
+                self.assertEqual(g.read(), text)
+        self.assertTrue(text.startswith("casa\tcasa\tNOMCfs\ncomo\tcomo\tCONJ\n"))
+
     def test_cyrillic_and_greek_pages(self):
         lex = {"ёж": [("ёж", "NOMCms")], "ђак": [("ђак", "NOMCms")],
                "άνθρωπος": [("άνθρωπος", "NOMCms")]}
