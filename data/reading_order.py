@@ -117,16 +117,19 @@ def order(readings, scores, form):
     groups = lemma_groups(readings)
     if len(groups) < 2:
         return list(readings)
-    kinds = {lemma: kind(form, group) for lemma, group in groups.items()}
-    fine = {lemma: fine_kind(form, group) for lemma, group in groups.items()}
+    def strengths(kinds_of):
+        # Rounded, so that sums of the same scores in another order tie.
+        return {lemma: round(sum(scores.get((kinds_of[lemma], kinds_of[other]), 0.5)
+                                 for other in groups if other != lemma), 9)
+                for lemma in groups}
 
-    def strength(lemma, kinds_of):
-        return sum(scores.get((kinds_of[lemma], kinds_of[other]), 0.5)
-                   for other in groups if other != lemma)
-
-    # Rounded, so that sums of the same scores in another order tie.
-    ranked = sorted(groups, key=lambda lemma: (-round(strength(lemma, kinds), 9),
-                                               -round(strength(lemma, fine), 9)))
+    coarse = strengths({lemma: kind(form, group) for lemma, group in groups.items()})
+    if len(set(coarse.values())) == len(coarse):
+        ranked = sorted(groups, key=lambda lemma: -coarse[lemma])
+    else:
+        # the finer kinds only where lemmas tie
+        fine = strengths({lemma: fine_kind(form, group) for lemma, group in groups.items()})
+        ranked = sorted(groups, key=lambda lemma: (-coarse[lemma], -fine[lemma]))
     return [reading for lemma in ranked for reading in groups[lemma]]
 
 
@@ -165,6 +168,12 @@ def learn(lexicon, rows, seed=1):
     coarse, fine = held_out(False), held_out(True)
     before = first_lemma_accuracy(lexicon, rows, None)
     return all_scores(lexicon, rows, fine > coarse), before, max(coarse, fine)
+
+
+def table_path(code):
+    """The score table of a first edition: data/reading-order/<code>.tsv."""
+    return os.path.join(os.path.dirname(os.path.abspath(__file__)), "reading-order",
+                        code + ".tsv")
 
 
 def write_scores(path, scores, comment):

@@ -5,10 +5,8 @@
 #include <cstring>
 
 namespace lemmatizer {
-namespace {
 
-// The value of line "name: ..." of the text, or null.
-const char* FindValue(const std::string& text, const char* name) {
+const char* HeaderLineValue(const std::string& text, const char* name) {
   const std::string wanted = std::string(name) + ": ";
   size_t at = 0;
   while (at < text.size()) {
@@ -20,27 +18,24 @@ const char* FindValue(const std::string& text, const char* name) {
   return nullptr;
 }
 
-// Reads "<kind> <hex>" into `value`; false when the line is not of that form.
-bool ReadHex(const char* line, const char* kind, uint64_t& value) {
+bool ReadHeaderHex(const char* value, const char* kind, uint64_t& out) {
   const size_t n = std::strlen(kind);
-  if (line == nullptr || std::strncmp(line, kind, n) != 0 || line[n] != ' ') return false;
+  if (value == nullptr || std::strncmp(value, kind, n) != 0 || value[n] != ' ') return false;
   char* end = nullptr;
-  value = std::strtoull(line + n + 1, &end, 16);
-  return end != line + n + 1 && (*end == '\n' || *end == '\0');
+  out = std::strtoull(value + n + 1, &end, 16);
+  return end != value + n + 1 && (*end == '\n' || *end == '\0');
 }
-
-}  // namespace
 
 MainFileHeader ParseMainFileHeader(const char* header, size_t size) {
   const std::string text(header, strnlen(header, size));
   MainFileHeader parsed;
-  if (const char* format = FindValue(text, "format")) parsed.format = std::atoi(format);
+  if (const char* format = HeaderLineValue(text, "format")) parsed.format = std::atoi(format);
   uint64_t value = 0;
-  if (ReadHex(FindValue(text, "endings"), "fnv1a64", value)) {
+  if (ReadHeaderHex(HeaderLineValue(text, "endings"), "fnv1a64", value)) {
     parsed.hasEndings = true;
     parsed.endings = value;
   }
-  if (ReadHex(FindValue(text, "checksum"), "crc32", value) && value <= 0xFFFFFFFFu) {
+  if (ReadHeaderHex(HeaderLineValue(text, "checksum"), "crc32", value) && value <= 0xFFFFFFFFu) {
     parsed.hasChecksum = true;
     parsed.checksum = static_cast<uint32_t>(value);
   }

@@ -38,6 +38,13 @@ MainFileHeader ParseMainFileHeader(const char* header, size_t size);
 // The header lines that state `header`'s fields, for the compiler.
 std::string MainFileHeaderLines(const MainFileHeader& header);
 
+// The "name: value" lines of a text header, as this header and the word
+// list's (dictionary/word_list.h) write them: the value of line `name` (up
+// to the end of the text), or null; and a value "<kind> <hex>" read into
+// `value`, false when the value is not of that form.
+const char* HeaderLineValue(const std::string& text, const char* name);
+bool ReadHeaderHex(const char* value, const char* kind, uint64_t& out);
+
 }  // namespace lemmatizer
 
 #endif  // LEMMATIZER_DICTIONARY_MAIN_FILE_HEADER_H_

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "dictionary/errors.h"
+#include "dictionary/main_file_header.h"
 #include "platform/checksum.h"
 #include "platform/file.h"
 #include "platform/unicode.h"
@@ -15,32 +16,18 @@ namespace {
 constexpr char kTitle[] = "lemmatizer word list (Bloom filter)";
 constexpr size_t kLongestHeader = 1024;
 
-// The value of the header line "name: value", or empty.
-std::string HeaderValue(const std::string& header, const char* name) {
-  const std::string wanted = std::string("\n") + name + ": ";
-  const size_t at = header.find(wanted);
-  if (at == std::string::npos) return std::string();
-  const size_t start = at + wanted.size();
-  return header.substr(start, header.find('\n', start) - start);
-}
-
-bool ParseUnsigned(const std::string& text, int base, uint64_t& value) {
-  if (text.empty()) return false;
+// A decimal header value ("bits: 12345"), false when the line is missing
+// or holds anything else.
+bool ReadDecimal(const char* value, uint64_t& out) {
+  if (value == nullptr || *value < '0' || *value > '9') return false;
   char* end = nullptr;
-  value = std::strtoull(text.c_str(), &end, base);
-  return *end == '\0' && text[0] != '-';
+  out = std::strtoull(value, &end, 10);
+  return *end == '\n' || *end == '\0';
 }
 
 }  // namespace
 
-std::vector<uint64_t> WordListPositions(std::string_view lowerUtf8, int hashes, uint64_t bits) {
-  const uint64_t digest = Fnv1a64(lowerUtf8);
-  const uint64_t first = digest & 0xFFFFFFFFu;
-  const uint64_t step = (digest >> 32) | 1;
-  std::vector<uint64_t> positions(static_cast<size_t>(hashes));
-  for (int i = 0; i < hashes; ++i) positions[i] = (first + step * i) % bits;
-  return positions;
-}
+uint64_t WordListDigest(std::string_view utf8) { return Fnv1a64(LowerWord(utf8)); }
 
 WordList::WordList(const std::string& path) {
   const int64_t size = FileSizeByPath(path.c_str());
@@ -51,17 +38,17 @@ WordList::WordList(const std::string& path) {
   }
   const std::string head(bytes.data(), std::min(bytes.size(), kLongestHeader));
   const size_t end = head.find("\n\n");
+  const std::string header =
+      head.compare(0, sizeof(kTitle) - 1, kTitle) == 0 && end != std::string::npos
+          ? head.substr(0, end + 1)
+          : std::string();
   uint64_t format = 0, hashes = 0, bits = 0, checksum = 0;
-  const bool formed = head.compare(0, sizeof(kTitle) - 1, kTitle) == 0 &&
-                      end != std::string::npos &&
-                      ParseUnsigned(HeaderValue(head, "format"), 10, format);
+  const bool formed = ReadDecimal(HeaderLineValue(header, "format"), format);
   if (formed && format > 1) RaiseText("unsupported format version in file : %s", path.c_str());
-  const std::string header = formed ? head.substr(0, end + 1) : std::string();
-  const std::string sum = HeaderValue(header, "checksum");
   const size_t body = end + 2;
-  if (!formed || !ParseUnsigned(HeaderValue(header, "hashes"), 10, hashes) || hashes < 1 ||
-      hashes > 32 || !ParseUnsigned(HeaderValue(header, "bits"), 10, bits) || bits == 0 ||
-      sum.compare(0, 6, "crc32 ") != 0 || !ParseUnsigned(sum.substr(6), 16, checksum) ||
+  if (!formed || !ReadDecimal(HeaderLineValue(header, "hashes"), hashes) || hashes < 1 ||
+      hashes > 32 || !ReadDecimal(HeaderLineValue(header, "bits"), bits) || bits == 0 ||
+      !ReadHeaderHex(HeaderLineValue(header, "checksum"), "crc32", checksum) ||
       bytes.size() - body != (bits + 7) / 8 ||
       Crc32(bytes.data() + body, bytes.size() - body) != checksum) {
     RaiseText("checksum error in file : %s (the file is damaged)", path.c_str());
@@ -72,7 +59,9 @@ WordList::WordList(const std::string& path) {
 }
 
 bool WordList::Holds(std::string_view utf8) const {
-  for (uint64_t bit : WordListPositions(LowerWord(utf8), m_hashes, m_bits)) {
+  const uint64_t digest = WordListDigest(utf8);
+  for (int i = 0; i < m_hashes; ++i) {
+    const uint64_t bit = WordListBit(digest, i, m_bits);
     if ((m_bytes[bit / 8] >> (bit % 8) & 1) == 0) return false;
   }
   return true;

@@ -36,10 +36,13 @@ class WordList {
   int m_hashes = 0;
 };
 
-// The bit positions a word sets: `hashes` positions below `bits`, from the
-// 64-bit FNV-1a digest of the word in lower case (UTF-8), by double
-// hashing. The writer (word_list_writer.h) and the reader share them.
-std::vector<uint64_t> WordListPositions(std::string_view lowerUtf8, int hashes, uint64_t bits);
+// The digest of a word: the 64-bit FNV-1a digest of the word in lower case
+// (UTF-8). Bit i of the positions it sets, below `bits`, comes from it by
+// double hashing. The writer (word_list_writer.h) and the reader share them.
+uint64_t WordListDigest(std::string_view utf8);
+inline uint64_t WordListBit(uint64_t digest, int i, uint64_t bits) {
+  return ((digest & 0xFFFFFFFFu) + ((digest >> 32) | 1) * static_cast<uint64_t>(i)) % bits;
+}
 
 }  // namespace lemmatizer
 

@@ -5,7 +5,6 @@
 
 #include "dictionary/word_list.h"
 #include "platform/checksum.h"
-#include "platform/unicode.h"
 
 namespace lemmatizer {
 
@@ -13,7 +12,9 @@ std::string WordListBytes(const std::vector<std::string>& forms) {
   const uint64_t bits = std::max<uint64_t>(64, forms.size() * kWordListBitsPerForm);
   std::string body((bits + 7) / 8, '\0');
   for (const std::string& form : forms) {
-    for (uint64_t bit : WordListPositions(LowerWord(form), kWordListHashes, bits)) {
+    const uint64_t digest = WordListDigest(form);
+    for (int i = 0; i < kWordListHashes; ++i) {
+      const uint64_t bit = WordListBit(digest, i, bits);
       body[bit / 8] = static_cast<char>(body[bit / 8] | 1 << (bit % 8));
     }
   }

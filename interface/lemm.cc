@@ -162,8 +162,9 @@ lemm_analysis* lemm_analyze(const lemm_language* language, const char* text, siz
     const size_t count = analysis->tokens.size();
     // In a title every word has a capital; only where nouns take one does
     // it still tell something.
-    std::vector<bool> title = lemmatizer::TitleWords(view, analysis->tokens);
-    if (language->row->capitalisedNouns) title.assign(count, false);
+    const std::vector<bool> title = language->row->capitalisedNouns
+                                        ? std::vector<bool>(count, false)
+                                        : lemmatizer::TitleWords(view, analysis->tokens);
     analysis->readings.resize(count);
     std::vector<size_t> first(count, 0);
     lemmatizer::ReadingList list;

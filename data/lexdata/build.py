@@ -35,7 +35,7 @@ def fold_table(code):
 def reading_order_of(code):
     """The learnt reading order of a code as a function of (readings, form),
     or None when its first edition has no table (data/reading-order/)."""
-    path = os.path.join(REPO_DIR, "data", "reading-order", first_edition(code) + ".tsv")
+    path = reading_order.table_path(first_edition(code))
     if not os.path.exists(path):
         return None
     scores = reading_order.read_scores(path)

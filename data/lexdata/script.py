@@ -82,13 +82,18 @@ _CROATIAN_LEMMAS = {
 }
 
 
+# The same in both scripts.
+_SERBIAN_FOR_CROATIAN = dict(
+    list(_CROATIAN_LEMMAS.items()) +
+    [(serbian_to_cyrillic(c), serbian_to_cyrillic(s)) for c, s in _CROATIAN_LEMMAS.items()])
+
+
 def serbian_lemma(lemma, headwords):
     """The Serbian lemma of a Serbo-Croatian analyser's lemma, in either
     script: its Serbian form where the Croatian one differs ("tko" -> "ko"),
     else its Ekavian spelling (ekavian_lemma); only where the word list's
     headwords confirm it."""
-    for croatian, serbian in _CROATIAN_LEMMAS.items():
-        for script in (lambda text: text, serbian_to_cyrillic):
-            if lemma == script(croatian) and script(serbian) in headwords:
-                return script(serbian)
+    serbian = _SERBIAN_FOR_CROATIAN.get(lemma)
+    if serbian in headwords:
+        return serbian
     return ekavian_lemma(lemma, headwords)
