@@ -16,6 +16,7 @@ with the prefix.
 import os
 
 from .common import DATA_DIR, table_rows
+from .script import serbian_to_cyrillic
 
 
 def table_path(code):
@@ -57,7 +58,25 @@ def apply(lex, rules):
     return changed
 
 
+# Codes that apply another code's table in their own script: Serbian in
+# Cyrillic (sk) follows the Latin table of sl.
+_IN_ANOTHER_SCRIPT = {"sk": ("sl", serbian_to_cyrillic)}
+
+
+def table_of(code):
+    """The code whose table a code applies: its own, or the one it writes
+    in another script."""
+    return _IN_ANOTHER_SCRIPT.get(code, (code, None))[0]
+
+
 def apply_for(code, lex):
     """Apply the table of a code when it has one; the number changed."""
-    path = table_path(code)
-    return apply(lex, read_table(path)) if os.path.exists(path) else 0
+    source, convert = _IN_ANOTHER_SCRIPT.get(code, (code, None))
+    path = table_path(source)
+    if not os.path.exists(path):
+        return 0
+    rules = read_table(path)
+    if convert is not None:
+        rules = {convert(form): [(prefix, convert(lemma)) for prefix, lemma in pairs]
+                 for form, pairs in rules.items()}
+    return apply(lex, rules)

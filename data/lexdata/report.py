@@ -3,6 +3,7 @@
 import json
 import os
 
+from . import conventions
 from .common import DATA_DIR, REPO_DIR, key_bytes
 from .languages import ALL_CODES, LANGUAGES, SECOND_EDITIONS, codepage, first_edition
 from .endings import MEMBERS
@@ -146,7 +147,9 @@ def write(out_dir, seconds, built):
         L.append(f"Readings added per source, in precedence order: {layers}. "
                  f"Build time {info['seconds']} s.")
         if info.get("conventions"):
-            L.append(f"Lemma conventions (data/conventions/{info['code']}.tsv) "
+            table = conventions.table_of(info["code"])
+            script = "" if table == info["code"] else ", in the code's script"
+            L.append(f"Lemma conventions (data/conventions/{table}.tsv{script}) "
                      f"rewrote {info['conventions']:,} readings.")
         if info.get("unmapped"):
             L.append("Source tags left unmapped (readings dropped): " +

@@ -46,6 +46,14 @@ class Conventions(unittest.TestCase):
             with self.assertRaisesRegex(ValueError, r":1: expected"):
                 conventions.read_table(self.write(text))
 
+    def test_serbian_cyrillic_applies_the_latin_table_in_its_script(self):
+        lex = {"није": [("не", "PTCL"), ("нисам", "ANYC")], "с": [("с", "PREP"), ("са", "PREP")]}
+        self.assertEqual(3, conventions.apply_for("sk", lex))
+        self.assertEqual([("бити", "PTCL"), ("бити", "ANYC")], lex["није"])
+        self.assertEqual([("са", "PREP")], lex["с"])
+        self.assertEqual("sl", conventions.table_of("sk"))
+        self.assertEqual("sl", conventions.table_of("sl"))
+
     def test_shipped_tables_parse(self):
         paths = glob.glob(os.path.join(os.path.dirname(conventions.table_path("es")), "*.tsv"))
         self.assertTrue(paths)
