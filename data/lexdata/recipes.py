@@ -359,8 +359,9 @@ def serbian_lemmas(layers):
     for f, l, t, n in ap.readings:
         if l not in memo:
             memo[l] = serbian_lemma(l, headwords)
-    ap.readings = [(f, memo[l], t, n) for f, l, t, n in ap.readings
-                   if l not in ("clitic", "цлитиц", "free", "фрее")]
+    artificial = set(SERBIAN_PRONOUN_LEMMAS)
+    artificial |= {serbian_to_cyrillic(l) for l in SERBIAN_PRONOUN_LEMMAS}
+    ap.readings = [(f, memo[l], t, n) for f, l, t, n in ap.readings if l not in artificial]
 
 
 def macedonian_reading(reading):
