@@ -310,12 +310,14 @@ RUSSIAN_NAMES = {"Name", "Surn", "Patr", "Geox", "Orgn", "Trad"}
 
 def russian_rows(rows):
     """OpenCorpora's (form, lemma, tag) made (form, lemma, tokens): ordinals
-    take their own nominative, ё is written е, and names are capitalised."""
+    take their own nominative, ё is written е, and names are capitalised.
+    An adjective of a place (ADJF with Geox: таджикский, сумский) is no
+    name: Russian writes it in lower case, even inside a capitalised name."""
     fixed = []
     for form, lemma, tag in ordinal_lemmas(rows):
         toks = opencorpora.tokens(tag)
         form, lemma = form.replace("ё", "е"), lemma.replace("ё", "е")
-        if RUSSIAN_NAMES & set(toks):
+        if RUSSIAN_NAMES & set(toks) and toks[0] != "ADJF":
             form, lemma = form[:1].upper() + form[1:], lemma[:1].upper() + lemma[1:]
         fixed.append((form, lemma, toks))
     return fixed

@@ -37,12 +37,15 @@ class RussianOrdinals(unittest.TestCase):
                          [lemma for _, lemma, _ in ordinal_lemmas(rows)])
 
 class RussianRows(unittest.TestCase):
-    def test_yo_folded_and_names_capitalised(self):
+    def test_yo_folded_and_names_but_not_place_adjectives_capitalised(self):
         rows = [("ёлки", "ёлка", "NOUN,inan,femn plur,nomn"),
-                ("москвы", "москва", "NOUN,inan,femn,Sgtm,Geox sing,gent")]
+                ("москвы", "москва", "NOUN,inan,femn,Sgtm,Geox sing,gent"),
+                ("московской", "московский", "ADJF,Geox femn,sing,gent")]
         self.assertEqual([("елки", "елка", ["NOUN", "inan", "femn", "plur", "nomn"]),
                           ("Москвы", "Москва",
-                           ["NOUN", "inan", "femn", "Sgtm", "Geox", "sing", "gent"])],
+                           ["NOUN", "inan", "femn", "Sgtm", "Geox", "sing", "gent"]),
+                          ("московской", "московский",
+                           ["ADJF", "Geox", "femn", "sing", "gent"])],
                          recipes.russian_rows(rows))
 
     def test_case_readings_written_beside_the_lexicon(self):
