@@ -32,6 +32,8 @@ bool IsClosedClassTag(int32_t tag) {
   return false;
 }
 
+bool IsAdjectiveTag(int32_t tag) { return TagStartsWith(tag, "ADJ"); }
+
 bool IsLetterName(const ReadingList& readings, size_t i) {
   const std::string_view lemma(readings.Lemma(i), readings.LemmaLength(i));
   size_t pos = 0;

@@ -25,6 +25,9 @@ bool IsUntaggedTag(int32_t tag);
 // conjunctions and particles.
 bool IsClosedClassTag(int32_t tag);
 
+// Adjectives ("ADJ...").
+bool IsAdjectiveTag(int32_t tag);
+
 // The name of a letter: a common noun whose lemma is one letter. Lexicons
 // list one for every letter, but running text seldom means it ("I", "a").
 bool IsLetterName(const ReadingList& readings, size_t i);

@@ -204,6 +204,11 @@ void WordLookup::SetLemmaCase(const ReadingList& readings, bool sentenceStart,
 
 void WordLookup::GuessName(std::string_view word, ReadingList& readings) {
   if (readings.Empty() || IsClosedClassTag(readings.Tag(0))) return;
+  // Where names take case endings and are not told by their capital alone,
+  // an ending read as an adjective's is one (Russian "Сулакского", of a
+  // place). Elsewhere a name's ending says little of what it is.
+  const Language& row = *m_language.row;
+  if (row.inflectedNames && !row.guessesNames && IsAdjectiveTag(readings.Tag(0))) return;
   for (size_t i = 0; i < readings.Size(); ++i) {
     if (CaseOf(readings, i, false) == LemmaCase::kCapital) return;
   }

@@ -60,6 +60,8 @@ TEST(Capitals, TitleCaseInsideASentencePrefersNames) {
   EXPECT_EQ(Lemmas(russian, "рома"), "ром/NOMCmp");
   EXPECT_EQ(First(russian, "Рома"), "Ром");
   EXPECT_EQ(First(russian, "Рома", LEMM_SENTENCE_START), "ром");
+  // Unless its ending reads as an adjective's, where names take endings.
+  EXPECT_EQ(First(russian, "Сулакского"), "сулакский");
   // A word listed only untagged, as itself, says no more than that it is
   // written so: capitalised inside a sentence it is a name.
   lemm_language* serbian = lemm_testing::Shared("sl", lemm_testing::kSerbianLatin);

@@ -97,7 +97,9 @@ inline const char kRussian[] =
     "дома\tдом\tNOMCmp\n"
     "дом\tдом\tNOMCms\n"
     "Ивана\tИван\tNOMP\n"
-    "Иван\tИван\tNOMP\n";
+    "Иван\tИван\tNOMP\n"
+    "московского\tмосковский\tADJEp\n"
+    "московский\tмосковский\tADJEp\n";
 
 }  // namespace lemm_testing
 
