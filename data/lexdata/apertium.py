@@ -112,30 +112,30 @@ def walk(arcs, finals, start=0, max_joins=None, keep_input=None):
         arcs = {state: [edge for edge in edges if wanted[edge[0]]]
                 for state, edges in arcs.items()}
     get = arcs.get
-    inp, out = [], []
-    stack = [[start, 0, 0]]      # state, next edge, joins so far
+    # One iterator over the edges left a state on the path; the surface and
+    # the analysis so far, and the joins, one entry a state.
+    edges = [iter(get(start, ()))]
+    inp, out, joins = [""], [""], [0]
     if start in finals:
         yield "", ""
-    while stack:
-        top = stack[-1]
-        edges = get(top[0], ())
-        i = top[1]
-        if i >= len(edges):
-            stack.pop()
-            if stack:
-                inp.pop()
-                out.pop()
-            continue
-        top[1] = i + 1
-        a, b, nxt = edges[i]
-        j = top[2] + (b == "+")
-        if j > limit:
-            continue
-        inp.append(a)
-        out.append(b)
-        if nxt in finals:
-            yield "".join(inp), "".join(out)
-        stack.append([nxt, 0, j])
+    while edges:
+        for a, b, nxt in edges[-1]:
+            j = joins[-1] + (b == "+")
+            if j > limit:
+                continue
+            surface, analysis = inp[-1] + a, out[-1] + b
+            if nxt in finals:
+                yield surface, analysis
+            edges.append(iter(get(nxt, ())))
+            inp.append(surface)
+            out.append(analysis)
+            joins.append(j)
+            break
+        else:
+            edges.pop()
+            inp.pop()
+            out.pop()
+            joins.pop()
 
 
 def expand_att(text, max_joins=None, keep_input=None):

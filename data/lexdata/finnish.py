@@ -116,24 +116,38 @@ def action_noun(form):
     return m.group(1) + "nen" if m else None
 
 
+def _parsed(feats):
+    """What with_conventions reads of voikko's features: the tokens, the
+    verb a participle names, whether the form is a -sti adverb, the tokens of
+    an action noun and those of a participle read as an adjective."""
+    toks = feats.split()
+    verb = next((t[5:] for t in toks if t.startswith("VERB=")), None)
+    noun = (["nimisana"] + [t for t in toks[1:] if t.startswith(("NUMBER=", "SIJAMUOTO="))]
+            if "MOOD=MINEN-infinitive" in toks else None)
+    adjective = [toks[0]] + [t for t in toks[1:]
+                             if not t.startswith(("PARTICIPLE=", "VERB="))] if verb else None
+    return toks, verb, "SIJAMUOTO=kerrontosti" in toks, noun, adjective
+
+
 def with_conventions(rows):
     """(form, lemma, tokens) for voikko's rows, with the participle, -sti and
     -minen rules applied (see the module's comment)."""
+    parsed = {}   # features: _parsed(features), one list a feature string
     for form, lemma, feats in rows:
-        toks = feats.split()
-        verb = next((t[5:] for t in toks if t.startswith("VERB=")), None)
-        if "SIJAMUOTO=kerrontosti" in toks:
+        p = parsed.get(feats)
+        if p is None:
+            p = parsed[feats] = _parsed(feats)
+        toks, verb, adverb, noun_toks, adjective_toks = p
+        if adverb:
             yield form, form, ["seikkasana"]
             continue
-        noun = action_noun(form) if "MOOD=MINEN-infinitive" in toks else None
+        noun = action_noun(form) if noun_toks is not None else None
         if noun:
-            yield form, noun, ["nimisana"] + [t for t in toks[1:]
-                                              if t.startswith(("NUMBER=", "SIJAMUOTO="))]
+            yield form, noun, noun_toks
         if verb:
             yield form, verb, toks
             # the participle's own base form, as an adjective
-            yield form, lemma, [toks[0]] + [t for t in toks[1:]
-                                            if not t.startswith(("PARTICIPLE=", "VERB="))]
+            yield form, lemma, adjective_toks
             continue
         yield form, lemma, toks
 

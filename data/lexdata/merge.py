@@ -42,10 +42,14 @@ def merge(layers):
     """{form: [(lemma, tag), ...]} in reading order, and per-layer counts."""
     lex = {}
     added = {}
+    ranks = {}   # tag_rank of every tag met
     for layer in layers:
         by_form = {}
         for i, (form, lemma, tag, score) in enumerate(layer.readings):
-            by_form.setdefault(form, []).append((-score, tag_rank(tag), i, lemma, tag))
+            rank = ranks.get(tag)
+            if rank is None:
+                rank = ranks[tag] = tag_rank(tag)
+            by_form.setdefault(form, []).append((-score, rank, i, lemma, tag))
         n = 0
         for form, cands in by_form.items():
             cands.sort()
@@ -82,18 +86,26 @@ def write_lexicon(path, lex, cp, order=None):
     n = dropped = 0
     forms, lemmas = 0, set()
     tmp = path + ".tmp"
+    writable = {}   # lemma: whether a lexicon line can hold it
+
+    def is_writable(word):
+        try:
+            word.encode(cp)
+        except UnicodeEncodeError:
+            return False
+        return bool(word) and "\t" not in word and "\n" not in word
+
     with open(tmp, "w", encoding="utf-8", newline="\n") as f:
         for form in sorted(lex):
+            if not is_writable(form) or len(form.encode(cp)) >= 100:
+                dropped += len(lex[form])
+                continue
             good = []
             for lemma, tag in lex[form]:
-                try:
-                    form.encode(cp)
-                    lemma.encode(cp)
-                except UnicodeEncodeError:
-                    dropped += 1
-                    continue
-                if not form or not lemma or "\t" in form + lemma or \
-                        "\n" in form + lemma or len(form.encode(cp)) >= 100:
+                ok = writable.get(lemma)
+                if ok is None:
+                    ok = writable[lemma] = is_writable(lemma)
+                if not ok:
                     dropped += 1
                     continue
                 good.append((lemma, tag))

@@ -314,10 +314,14 @@ def russian_rows(rows):
     An adjective of a place (ADJF with Geox: таджикский, сумский) is no
     name: Russian writes it in lower case, even inside a capitalised name."""
     fixed = []
+    parsed = {}   # tag: its tokens and whether it is a name's (one list a tag)
     for form, lemma, tag in ordinal_lemmas(rows):
-        toks = opencorpora.tokens(tag)
+        if tag not in parsed:
+            toks = opencorpora.tokens(tag)
+            parsed[tag] = toks, bool(RUSSIAN_NAMES & set(toks)) and toks[0] != "ADJF"
+        toks, name = parsed[tag]
         form, lemma = form.replace("ё", "е"), lemma.replace("ё", "е")
-        if RUSSIAN_NAMES & set(toks) and toks[0] != "ADJF":
+        if name:
             form, lemma = form[:1].upper() + form[1:], lemma[:1].upper() + lemma[1:]
         fixed.append((form, lemma, toks))
     return fixed
@@ -346,7 +350,14 @@ def russian_readings():
 
 
 def portuguese_rows(rows):
-    return [(f, l, hunspell.portuguese_tokens(m)) for f, l, m in rows]
+    parsed = {}   # morphology field: its tokens (one list a field)
+    out = []
+    for f, l, m in rows:
+        toks = parsed.get(m)
+        if toks is None:
+            toks = parsed[m] = hunspell.portuguese_tokens(m)
+        out.append((f, l, toks))
+    return out
 
 
 def serbian_lemmas(layers):

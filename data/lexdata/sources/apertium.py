@@ -99,6 +99,8 @@ def strip_homograph_number(form, lemma):
     superscript ('tur¹', 'tur²'), unless the form has such digits itself
     ('m²' of 'm²'), or after a colon ('lie:1' of 'lied'), unless the form
     ends the same way."""
+    if ":" not in lemma and (not lemma or lemma[-1] not in _SUPERSCRIPT_DIGITS):
+        return lemma   # no number to strip: most lemmas, answered at once
     if _COLON_NUMBER.search(lemma) and not _COLON_NUMBER.search(form):
         return _COLON_NUMBER.sub("", lemma)
     stripped = lemma.rstrip(_SUPERSCRIPT_DIGITS)
@@ -178,4 +180,12 @@ def readings(packages, analysers, pool=None):
                 counts[key] = 1
                 order.append(key)
     sources = [deb_source(p) for p in packages]
-    return [(f, l, t.split(), counts[(f, l, t)]) for f, l, t in order], sources
+    tokens = {}   # tags: their tokens (one list the same tags)
+    out = []
+    for key in order:
+        t = key[2]
+        toks = tokens.get(t)
+        if toks is None:
+            toks = tokens[t] = t.split()
+        out.append((key[0], key[1], toks, counts[key]))
+    return out, sources
