@@ -17,7 +17,7 @@ import re
 import shutil
 import subprocess
 
-from ..common import log
+from ..common import DATA_DIR, log
 
 
 class Source:
@@ -92,9 +92,19 @@ def cache_dir(*parts):
 
 
 def file_stamp(*paths):
-    """A short digest of the paths' sizes and times, to key cached results."""
+    """A short digest of the paths' sizes and times, to key cached results.
+
+    A file of data/ (a script that expands a source) counts by its content
+    and its place there: a fresh clone, whose files are all new, finds what
+    another clone cached."""
     h = hashlib.sha1()
     for p in paths:
+        inside = os.path.relpath(os.path.abspath(p), DATA_DIR)
+        if not inside.startswith(".."):
+            with open(p, "rb") as f:
+                digest = hashlib.sha1(f.read()).hexdigest()
+            h.update(f"{inside}\0{digest}\0".encode())
+            continue
         st = os.stat(p)
         h.update(f"{p}\0{st.st_size}\0{int(st.st_mtime)}\0".encode())
     return h.hexdigest()[:16]

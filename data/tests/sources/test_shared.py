@@ -1,4 +1,5 @@
 import os
+import shutil
 import tempfile
 import time
 import unittest
@@ -75,6 +76,22 @@ class Cache(unittest.TestCase):
         later = time.time() + 10
         os.utime(path, (later, later))
         self.assertNotEqual(stamp, shared.file_stamp(path))
+
+    def test_stamp_of_a_script_of_data_follows_its_content_only(self):
+        script = os.path.join(shared.DATA_DIR, "lexdata", "sources", "voikko_analyse.py")
+        stamp = shared.file_stamp(script)
+        copy = os.path.join(self.dir.name, "lexdata", "sources", "voikko_analyse.py")
+        os.makedirs(os.path.dirname(copy))
+        shutil.copyfile(script, copy)
+        # a clone elsewhere: the same content and place under its own data/
+        with mock.patch.object(shared, "DATA_DIR", self.dir.name):
+            self.assertEqual(stamp, shared.file_stamp(copy))
+            later = time.time() + 10
+            os.utime(copy, (later, later))
+            self.assertEqual(stamp, shared.file_stamp(copy))
+            with open(copy, "a") as f:
+                f.write("# changed\n")
+            self.assertNotEqual(stamp, shared.file_stamp(copy))
 
 
 class Output(unittest.TestCase):
