@@ -91,7 +91,8 @@ enum {
  * only untagged as itself, and, in the languages whose texts keep the
  * common words of names as written (not Russian, Serbian, Macedonian,
  * Greek, French or Danish), also when it knows it only in lower case; never
- * in a language that capitalises its nouns. Whether the dictionary knows a
+ * in a language that capitalises its nouns, nor, in Russian, Serbian,
+ * Macedonian and Greek, when its first reading is an adjective's. Whether the dictionary knows a
  * word, those six languages learn from its word list ("<code>-words.bin",
  * where the dictionary has one): a word the lexicon does not hold in any
  * case is a name even where its ending makes it look like known words.
