@@ -226,13 +226,14 @@ def main(argv=None):
             order = recipes.longest_first(firsts)
             progress.items("lexicons", run(_build_and_save, order), order,
                            _describe_lexicon, args.jobs)
-            # the tables of every member whose lexicon was built (without
-            # the report, only those to write)
+            # the tables of every member whose lexicon was built: measured
+            # for the report, written where missing or to regenerate
+            def table_wanted(code):
+                return (not args.no_report or args.regenerate_endings
+                        or not os.path.exists(endings.table_path(code)))
             tables = [(code, first_edition(code), args.regenerate_endings)
                       for code in endings.MEMBERS
-                      if first_edition(code) in firsts and not (
-                          args.no_report and not args.regenerate_endings
-                          and os.path.exists(endings.table_path(code)))]
+                      if first_edition(code) in firsts and table_wanted(code)]
             if tables:
                 stage = "ending tables" if args.no_report else "ending-table coverage"
                 progress.items(stage, run(_table_and_save, tables), tables,

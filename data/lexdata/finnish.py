@@ -116,6 +116,7 @@ def action_noun(form):
     return m.group(1) + "nen" if m else None
 
 
+@functools.lru_cache(maxsize=None)   # feature strings repeat
 def _parsed(feats):
     """What with_conventions reads of voikko's features: the tokens, the
     verb a participle names, whether the form is a -sti adverb, the tokens of
@@ -132,12 +133,8 @@ def _parsed(feats):
 def with_conventions(rows):
     """(form, lemma, tokens) for voikko's rows, with the participle, -sti and
     -minen rules applied (see the module's comment)."""
-    parsed = {}   # features: _parsed(features), one list a feature string
     for form, lemma, feats in rows:
-        p = parsed.get(feats)
-        if p is None:
-            p = parsed[feats] = _parsed(feats)
-        toks, verb, adverb, noun_toks, adjective_toks = p
+        toks, verb, adverb, noun_toks, adjective_toks = _parsed(feats)
         if adverb:
             yield form, form, ["seikkasana"]
             continue

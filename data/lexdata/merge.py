@@ -42,14 +42,10 @@ def merge(layers):
     """{form: [(lemma, tag), ...]} in reading order, and per-layer counts."""
     lex = {}
     added = {}
-    ranks = {}   # tag_rank of every tag met
     for layer in layers:
         by_form = {}
         for i, (form, lemma, tag, score) in enumerate(layer.readings):
-            rank = ranks.get(tag)
-            if rank is None:
-                rank = ranks[tag] = tag_rank(tag)
-            by_form.setdefault(form, []).append((-score, rank, i, lemma, tag))
+            by_form.setdefault(form, []).append((-score, tag_rank(tag), i, lemma, tag))
         n = 0
         for form, cands in by_form.items():
             cands.sort()
@@ -86,8 +82,7 @@ def write_lexicon(path, lex, cp, order=None):
     n = dropped = 0
     forms, lemmas = 0, set()
     tmp = path + ".tmp"
-    writable = {}   # lemma: whether a lexicon line can hold it
-
+    @functools.lru_cache(maxsize=None)   # for lemmas, which repeat
     def is_writable(word):
         try:
             word.encode(cp)
@@ -102,10 +97,7 @@ def write_lexicon(path, lex, cp, order=None):
                 continue
             good = []
             for lemma, tag in lex[form]:
-                ok = writable.get(lemma)
-                if ok is None:
-                    ok = writable[lemma] = is_writable(lemma)
-                if not ok:
+                if not is_writable(lemma):
                     dropped += 1
                     continue
                 good.append((lemma, tag))

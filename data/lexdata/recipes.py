@@ -9,6 +9,7 @@ The functions below the table are the few steps a language needs of its
 own (pronoun lemmas, Russian ordinals, Serbian spelling, ...).
 """
 
+import functools
 import os
 
 from . import albanian, finnish, greek, russian_cases
@@ -313,13 +314,14 @@ def russian_rows(rows):
     take their own nominative, ё is written е, and names are capitalised.
     An adjective of a place (ADJF with Geox: таджикский, сумский) is no
     name: Russian writes it in lower case, even inside a capitalised name."""
+    @functools.lru_cache(maxsize=None)   # tags repeat
+    def parsed(tag):
+        toks = opencorpora.tokens(tag)
+        return toks, bool(RUSSIAN_NAMES & set(toks)) and toks[0] != "ADJF"
+
     fixed = []
-    parsed = {}   # tag: its tokens and whether it is a name's (one list a tag)
     for form, lemma, tag in ordinal_lemmas(rows):
-        if tag not in parsed:
-            toks = opencorpora.tokens(tag)
-            parsed[tag] = toks, bool(RUSSIAN_NAMES & set(toks)) and toks[0] != "ADJF"
-        toks, name = parsed[tag]
+        toks, name = parsed(tag)
         form, lemma = form.replace("ё", "е"), lemma.replace("ё", "е")
         if name:
             form, lemma = form[:1].upper() + form[1:], lemma[:1].upper() + lemma[1:]
@@ -350,14 +352,8 @@ def russian_readings():
 
 
 def portuguese_rows(rows):
-    parsed = {}   # morphology field: its tokens (one list a field)
-    out = []
-    for f, l, m in rows:
-        toks = parsed.get(m)
-        if toks is None:
-            toks = parsed[m] = hunspell.portuguese_tokens(m)
-        out.append((f, l, toks))
-    return out
+    tokens = functools.lru_cache(maxsize=None)(hunspell.portuguese_tokens)  # fields repeat
+    return [(f, l, tokens(m)) for f, l, m in rows]
 
 
 def serbian_lemmas(layers):

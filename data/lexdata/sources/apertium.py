@@ -14,6 +14,7 @@ regular-expression patterns, punctuation, prefixes, compound-only parts and
 analyses with two clitics.
 """
 
+import functools
 import glob
 import os
 import re
@@ -180,12 +181,5 @@ def readings(packages, analysers, pool=None):
                 counts[key] = 1
                 order.append(key)
     sources = [deb_source(p) for p in packages]
-    tokens = {}   # tags: their tokens (one list the same tags)
-    out = []
-    for key in order:
-        t = key[2]
-        toks = tokens.get(t)
-        if toks is None:
-            toks = tokens[t] = t.split()
-        out.append((key[0], key[1], toks, counts[key]))
-    return out, sources
+    split = functools.lru_cache(maxsize=None)(str.split)   # tag strings repeat
+    return [(f, l, split(t), counts[(f, l, t)]) for f, l, t in order], sources
