@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "dictionary/errors.h"
 #include "dictionary/main_file_header.h"
@@ -53,7 +54,8 @@ WordList::WordList(const std::string& path) {
       Crc32(bytes.data() + body, bytes.size() - body) != checksum) {
     RaiseText("checksum error in file : %s (the file is damaged)", path.c_str());
   }
-  m_bytes.assign(bytes.begin() + static_cast<std::ptrdiff_t>(body), bytes.end());
+  bytes.erase(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(body));
+  m_bytes = std::move(bytes);
   m_bits = bits;
   m_hashes = static_cast<int>(hashes);
 }
@@ -62,7 +64,7 @@ bool WordList::Holds(std::string_view utf8) const {
   const uint64_t digest = WordListDigest(utf8);
   for (int i = 0; i < m_hashes; ++i) {
     const uint64_t bit = WordListBit(digest, i, m_bits);
-    if ((m_bytes[bit / 8] >> (bit % 8) & 1) == 0) return false;
+    if ((static_cast<unsigned char>(m_bytes[bit / 8]) >> (bit % 8) & 1) == 0) return false;
   }
   return true;
 }

@@ -31,7 +31,7 @@ class WordList {
   uint64_t BitCount() const { return m_bits; }
 
  private:
-  std::vector<unsigned char> m_bytes;
+  std::vector<char> m_bytes;  // the bits, after the header
   uint64_t m_bits = 0;
   int m_hashes = 0;
 };

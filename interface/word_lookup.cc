@@ -236,9 +236,14 @@ void WordLookup::Finish(const ReadingList& readings, std::string_view word, bool
                         ReadingList& answer) {
   const bool capitalisedNouns = m_language.row->capitalisedNouns;
   SetLemmaCase(readings, sentenceStart, m_probe);
+  const CaseShape shape = ShapeOf(word);
   const bool capital = StartsWithCapital(word);
-  if (capital && !sentenceStart && !capitalisedNouns && ShapeOf(word) != CaseShape::kUpper &&
-      (m_language.row->guessesNames || !IsKnownWord(word) || IsNameFirst(m_probe) ||
+  // A capital first and not all capitals: whether the lexicon holds the word
+  // decides both the name guess and the order.
+  const bool titled = capital && shape != CaseShape::kUpper;
+  const bool known = titled && IsKnownWord(word);
+  if (titled && !sentenceStart && !capitalisedNouns &&
+      (m_language.row->guessesNames || !known || IsNameFirst(m_probe) ||
        IsOnlyItself(m_probe, word))) {
     GuessName(word, m_probe);
   }
@@ -246,13 +251,13 @@ void WordLookup::Finish(const ReadingList& readings, std::string_view word, bool
   // the names of letters; each group in the dictionary's order. A reading
   // that repeats an earlier one is dropped.
   LemmaCase preferred = LemmaCase::kNone;
-  if (capital && ShapeOf(word) != CaseShape::kUpper) {
+  if (titled) {
     // At a sentence start, the capital says nothing of a word the
     // dictionary knows, unless it knows the word first as a name; of one it
     // does not know, it is all there is.
-    preferred = sentenceStart && IsKnownWord(word) && !IsNameFirst(m_probe) ? LemmaCase::kSmall
-                                                                            : LemmaCase::kCapital;
-  } else if (!capital && ShapeOf(word) == CaseShape::kLower) {
+    preferred =
+        sentenceStart && known && !IsNameFirst(m_probe) ? LemmaCase::kSmall : LemmaCase::kCapital;
+  } else if (!capital && shape == CaseShape::kLower) {
     preferred = LemmaCase::kSmall;
   }
   answer.Clear();
