@@ -12,7 +12,7 @@ own (pronoun lemmas, Russian ordinals, Serbian spelling, ...).
 import functools
 import os
 
-from . import albanian, finnish, greek, russian_cases
+from . import albanian, dutch, finnish, greek, russian_cases
 from .merge import Layer
 from .script import is_cyrillic_word, serbian_lemma, serbian_to_cyrillic
 from .sources import (apertium, apertium_words, ding, frog, german_determiners,
@@ -210,13 +210,15 @@ class Following(Tagged):
 
 class Hunspell(Tagged):
     """An affix expansion without tags (ANYC), by default a fallback;
-    score(form, lemma) ranks a form's readings."""
+    score(form, lemma) ranks a form's readings; lemmas(rows) may correct
+    the lemmas of the expansion's (form, lemma, morph) rows."""
 
-    def __init__(self, package, dic, fallback=True, score=None):
+    def __init__(self, package, dic, fallback=True, score=None, lemmas=None):
         super().__init__("hunspell " + dic, None, lambda: hunspell.readings(package, dic),
                          apt=[package], fallback=fallback)
         self.package, self.dic = package, dic
         self.score = score or (lambda form, lemma: 0)
+        self.lemmas = lemmas or (lambda rows: rows)
 
     def caches(self, code):
         if hunspell.is_cached(self.dic):
@@ -225,6 +227,7 @@ class Hunspell(Tagged):
 
     def build(self, code, stats, pool, before=()):
         rows, srcs = self.read()
+        rows = self.lemmas(rows)
         return Layer(self.name, [(f, l, "ANYC", self.score(f, l)) for f, l, *_ in rows],
                      fallback=self.fallback), srcs
 
@@ -495,11 +498,11 @@ RECIPES = {
         10,
         [Apertium(),
          Following("frog", "cgn", dutch_frog, apt=frog.APT),
-         Hunspell("hunspell-nl", "nl")],
+         Hunspell("hunspell-nl", "nl", lemmas=dutch.verb_lemmas)],
         "Apertium nld-afr (small) first; " + frog.NOTE.format(limit=frog.LIMIT) +
-        " Hunspell nl fills unknown forms; its verb stems are 1st/3rd singular "
-        "forms, so weak past forms frog has not seen get the stem, not the "
-        "infinitive, as lemma."),
+        " Hunspell nl fills unknown forms; the present and past forms of its "
+        "verb stems take the infinitive that the dictionary lists beside the "
+        "stem (blesseerde -> blesseren), or keep the stem where it lists none."),
     "ru": Recipe(
         78,
         [Tagged("opencorpora", "opencorpora", russian_readings,
