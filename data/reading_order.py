@@ -195,14 +195,17 @@ def read_scores(path):
     return scores
 
 
-def reorder_lexicon(path, scores):
-    """Rewrites the lexicon with each form's readings in the learned order;
+def reorder_lexicon(path, scores, then=None):
+    """Rewrites the lexicon with each form's readings in the learned order,
+    followed by then(readings, form) when given (a recipe's own order);
     returns the number of forms whose first lemma changed."""
     lexicon = read_lexicon(path)
     changed = 0
     with open(path + ".tmp", "w", encoding="utf-8") as out:
         for form, readings in lexicon.items():
             ordered = order(readings, scores, form)
+            if then is not None:
+                ordered = then(ordered, form)
             changed += ordered[0][0] != readings[0][0]
             for lemma, tag in ordered:
                 out.write("%s\t%s\t%s\n" % (form, lemma, tag))

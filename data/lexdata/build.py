@@ -70,6 +70,10 @@ def build_code(code, pool, ordered=True):
     rewritten = conventions.apply_for(code, lex)
     path = os.path.join(out_dir(), code + ".tsv")
     order = reading_order_of(code) if ordered else None
+    reorder = recipes.reorder_of(code)
+    if order is not None and reorder is not None:
+        learnt = order
+        order = lambda readings, form: reorder(learnt(readings, form), form)  # noqa: E731
     n, forms, lemmas, dropped = write_lexicon(path, lex, codepage(code), order)
     info = {
         "code": code, "readings": n, "forms": forms, "lemmas": lemmas,

@@ -1,4 +1,5 @@
-"""Dutch: the verb stems of Hunspell nl take their infinitive.
+"""Dutch: what Hunspell nl's entries say beyond their forms, and the
+order of a form's readings by frog's tagger lexicon.
 
 Hunspell nl lists a regular verb twice: as its stem (``blesseer/V3Vp``),
 whose affixes give the present and past forms (blesseert, blesseerde,
@@ -14,7 +15,20 @@ final consonant doubled after a short vowel (gok-ken), a long vowel
 written single before a single consonant (blesseer -> blesser-en), and
 f and s voiced to v and z (handhaaf -> handhaven, kies -> kiezen).  A stem
 for which none of these is in the dictionary keeps its lemma.
+
+A root whose affixes give a plural is a noun; those roots that annotated
+text also shows as nouns are read as a layer of their own (noun_layer).
+
+frog's tagger lexicon counts, per form, how often annotated Dutch text
+tags it as each word class; the readings of a form are put in the order
+of those counts (by_tagged_text).
 """
+
+import functools
+
+from .sources import frog, hunspell
+
+HUNSPELL = ("hunspell-nl", "nl")
 
 VERB_FORMS = frozenset(("ts:VB3", "ts:VBh1", "ts:VBh"))
 PARTICIPLE = "ts:PPn"
@@ -52,3 +66,69 @@ def verb_lemmas(rows):
     return [(form, infinitive(lemma), morph)
             if VERB_FORMS.intersection(morph.split()) else (form, lemma, morph)
             for form, lemma, morph in rows]
+
+
+def noun_roots(rows):
+    """(root, root, 'NOMCus', 0) for each root of the Hunspell (form, lemma,
+    morph) rows that its affixes give a plural (``ts:NN2``): a noun, listed
+    as itself."""
+    plural = {lemma for _, lemma, morph in rows if "ts:NN2" in morph.split()}
+    return sorted({(form, form, "NOMCus", 0) for form, lemma, morph in rows
+                   if form == lemma and form in plural and "ts:" not in morph})
+
+
+@functools.lru_cache(maxsize=1)
+def text_counts():
+    """frog's {form: {word class: count}} (read once)."""
+    return frog.tag_counts()
+
+
+def noun_layer():
+    """The noun roots of Hunspell nl that text tags as nouns, read as a
+    layer of their own: the Hunspell layer only fills forms the analysers
+    leave unknown, and a Dutch noun that is also a verb stem or an
+    adjective's inflected form (vertrek, start, finale) would otherwise go
+    without its noun.  Entries such as ging/Zb, which no text shows as a
+    noun, are left out."""
+    rows, sources = hunspell.readings(*HUNSPELL)
+    counts = text_counts()
+    return [r for r in noun_roots(rows) if counts.get(r[0], {}).get("N")], sources
+
+
+# The word class of frog's tags that a library tag belongs to; readings of
+# other tags (closed classes, untagged) leave a form's order as it is.
+WORD_CLASSES = (("NOMC", "N"), ("NOMP", "N"), ("ADJE", "ADJ"), ("ADVB", "BW"),
+                ("VRB", "WW"), ("INF", "WW"), ("PAP", "WW"), ("PRP", "WW"),
+                ("GER", "WW"), ("IMP", "WW"))
+
+
+def word_class(tag):
+    return next((c for prefix, c in WORD_CLASSES if tag.startswith(prefix)), None)
+
+
+def by_tagged_text(readings, form, counts=None):
+    """The (lemma, tag) readings of form with its lemmas in the order of how
+    often text tags the form as their word class (a lemma counts its most
+    frequent class); the order given is kept among equal counts, and
+    wherever a reading's class is not a content word's, the text never
+    shows the form or shows it mostly as another class."""
+    counts = text_counts() if counts is None else counts
+    seen = dict(counts.get(form, {}))
+    if form[:1].islower():     # the same word at the start of a sentence
+        for c, n in counts.get(form[0].upper() + form[1:], {}).items():
+            seen[c] = seen.get(c, 0) + n
+    if not seen:
+        return readings
+    best, classes = {}, set()
+    for lemma, tag in readings:
+        c = word_class(tag)
+        if c is None:
+            return readings
+        classes.add(c)
+        best[lemma] = max(best.get(lemma, 0), seen.get(c, 0))
+    # text that mostly reads the form as something none of the readings is
+    # (meer: a quantifier, pas: an adverb) says nothing of their order
+    if 2 * sum(seen.get(c, 0) for c in classes) < sum(seen.values()):
+        return readings
+    ranked = sorted(best, key=lambda lemma: -best[lemma])   # stable
+    return [r for lemma in ranked for r in readings if r[0] == lemma]

@@ -243,10 +243,13 @@ class Named(Tagged):
 class Recipe:
     """layers: in precedence order; finish(layers) is a step across layers;
     seconds: roughly how long the build takes with its sources expanded
-    (the longest are started first, so that the workers end together)."""
+    (the longest are started first, so that the workers end together);
+    reorder(readings, form): where a source knows better than the learnt
+    reading order, the order of a form's readings after it."""
 
-    def __init__(self, seconds, layers, note, finish=None):
+    def __init__(self, seconds, layers, note, finish=None, reorder=None):
         self.seconds, self.layers, self.note, self.finish = seconds, layers, note, finish
+        self.reorder = reorder
 
 
 def expansion_label(path):
@@ -498,11 +501,17 @@ RECIPES = {
         10,
         [Apertium(),
          Following("frog", "cgn", dutch_frog, apt=frog.APT),
-         Hunspell("hunspell-nl", "nl", lemmas=dutch.verb_lemmas)],
+         Named("hunspell nl nouns", None, dutch.noun_layer,
+               apt=[dutch.HUNSPELL[0]] + frog.APT),
+         Hunspell(*dutch.HUNSPELL, lemmas=dutch.verb_lemmas)],
         "Apertium nld-afr (small) first; " + frog.NOTE.format(limit=frog.LIMIT) +
-        " Hunspell nl fills unknown forms; the present and past forms of its "
-        "verb stems take the infinitive that the dictionary lists beside the "
-        "stem (blesseerde -> blesseren), or keep the stem where it lists none."),
+        " Hunspell nl's nouns (roots with a plural) that frog's tagger lexicon "
+        "shows as nouns are added to every form; the rest of Hunspell nl fills "
+        "unknown forms, the present and past forms of its verb stems taking "
+        "the infinitive the dictionary lists beside the stem (blesseerde -> "
+        "blesseren). A form's lemmas are ordered by how often frog's tagger "
+        "lexicon tags the form as their word class.",
+        reorder=dutch.by_tagged_text),
     "ru": Recipe(
         78,
         [Tagged("opencorpora", "opencorpora", russian_readings,
@@ -575,6 +584,11 @@ def build(code, stats, pool=None):
     if recipe.finish:
         recipe.finish(layers)
     return layers, sources, notes
+
+
+def reorder_of(code):
+    """The recipe's own reading order after the learnt one, or None."""
+    return RECIPES[code].reorder
 
 
 def packages_for(code):

@@ -32,5 +32,43 @@ class DutchVerbStems(unittest.TestCase):
         self.assertEqual(got[("lande", "ts:VBh1")], "land")   # no infinitive listed
 
 
+class DutchNouns(unittest.TestCase):
+    def test_a_root_with_a_plural_is_a_noun(self):
+        rows = [("finale", "finale", ""), ("finales", "finale", "ts:NN2"),
+                ("finaal", "finaal", ""), ("finale", "finaal", "ts:AJe"),
+                ("start", "start", ""), ("starten", "start", "ts:NN2"),
+                ("haper", "haper", ""), ("haperde", "haper", "ts:VBh1")]
+        self.assertEqual(dutch.noun_roots(rows),
+                         [("finale", "finale", "NOMCus", 0), ("start", "start", "NOMCus", 0)])
+
+
+class DutchOrderByTaggedText(unittest.TestCase):
+    COUNTS = {"landen": {"N": 2259, "WW": 42},
+              "Landen": {"WW": 5000},
+              "finale": {"ADJ": 20, "N": 464},
+              "meer": {"VNW": 25594, "N": 116, "BW": 5, "ADJ": 1},
+              "werk": {"N": 900, "WW": 100}}
+
+    def order(self, readings, form):
+        return dutch.by_tagged_text(readings, form, self.COUNTS)
+
+    def test_the_class_text_shows_most_comes_first(self):
+        finale = [("finaal", "ADJEp"), ("finale", "NOMCus")]
+        self.assertEqual(self.order(finale, "finale"), finale[::-1])
+        # a lemma's readings stay together and in their order; the start of
+        # a sentence counts too (Landen), here outweighing the noun
+        landen = [("land", "NOMCup"), ("landen", "VRBFp"), ("landen", "INFF")]
+        self.assertEqual(self.order(landen, "landen"),
+                         [("landen", "VRBFp"), ("landen", "INFF"), ("land", "NOMCup")])
+
+    def test_order_kept_where_the_text_says_nothing_of_it(self):
+        meer = [("meer", "NOMCus"), ("veel", "ADJEc")]   # mostly a quantifier
+        self.assertEqual(self.order(meer, "meer"), meer)
+        unseen = [("b", "VRBFs1"), ("a", "NOMCus")]
+        self.assertEqual(self.order(unseen, "onbekend"), unseen)
+        closed = [("werken", "VRBFs1"), ("werk", "PREP")]   # not a content word
+        self.assertEqual(self.order(closed, "werk"), closed)
+
+
 if __name__ == "__main__":
     unittest.main()

@@ -50,6 +50,24 @@ def lexicon_counts(path=LEXICON):
     return counts
 
 
+def tag_counts(path=LEXICON):
+    """{word: {word class: count}} of frog's tagger lexicon, the class being
+    a CGN tag's head (N, WW, ADJ...)."""
+    out = {}
+    with open(path, encoding="utf-8", errors="replace") as f:
+        for line in f:
+            parts = line.split()
+            if len(parts) < 3 or not parts[0].isdigit():
+                continue
+            classes = out.setdefault(parts[1], {})
+            for field in parts[2:]:
+                tag, _, count = field.rpartition(":")
+                if count.isdigit():
+                    head = tag.partition("(")[0]
+                    classes[head] = classes.get(head, 0) + int(count)
+    return out
+
+
 def parse_output(text):
     """{word: (lemma, CGN tag)} of frog's tabbed output, one word a sentence.
 
