@@ -145,7 +145,11 @@ const ReadingList* WordLookup::CollectReadings(std::string_view word) {
   if (shape == CaseShape::kUpper) {
     // In capitals the word's own spelling says nothing but itself.
     const bool onlyNames = IsOnlyNames(m_variants);
-    if (m_variants.Empty() || onlyNames) {
+    if (IsOnlyItself(m_variants, word)) {
+      // Known in lower case only as itself, untagged: an acronym, known,
+      // stays as written.
+      m_variant.Add(word, kAnycTag, m_variants.Source(0));
+    } else if (m_variants.Empty() || onlyNames) {
       m_variant.Add(word, kAnycTag, ReadingSource::kSpecialForm);
       AppendNew(onlyNames ? m_variants : m_own, m_variant);
     } else {
@@ -192,9 +196,11 @@ void WordLookup::SetLemmaCase(const ReadingList& readings, bool sentenceStart,
     if (capitalisedNouns && IsTrieSource(source) && !IsUntaggedTag(tag)) {
       out.Add(WithFirstLetter(lemma, IsNounTag(tag)), tag, source);
     } else if (capitalisedNouns && sentenceStart && IsTrieSource(source) && IsUntaggedTag(tag) &&
-               CaseOf(readings, i, false) == LemmaCase::kCapital) {
+               CaseOf(readings, i, false) == LemmaCase::kCapital &&
+               ShapeOf(lemma) != CaseShape::kUpper) {
       // The first word of a sentence: the capital of an untagged lemma
-      // rebuilt from the word is the sentence's, not the dictionary's.
+      // rebuilt from the word is the sentence's, not the dictionary's (an
+      // acronym's capitals are its own).
       out.Add(WithFirstLetter(lemma, false), tag, source);
     } else {
       out.Add(lemma, tag, source);

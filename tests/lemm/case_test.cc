@@ -29,6 +29,9 @@ TEST(Capitals, AWordInCapitalsIsAnsweredFromItsLowerCase) {
   // name: then it is more likely an acronym, itself first.
   EXPECT_EQ(Lemmas(English(), "BUSH"), "bush/NOMCus Bush/NOMP BUSH/ANYC?");
   EXPECT_EQ(Lemmas(English(), "NASA"), "NASA/ANYC? Nasa/NOMP");
+  // So too, known, where it knows the lower case only as itself, untagged.
+  EXPECT_EQ(Lemmas(English(), "WOW"), "WOW/ANYC");
+  EXPECT_EQ(Lemmas(English(), "wow"), "wow/ANYC");
 }
 
 TEST(Capitals, TitleCaseInsideASentencePrefersNames) {
@@ -110,6 +113,8 @@ TEST(LemmaCase, GermanNounsTakeACapitalAndNothingElse) {
   EXPECT_EQ(Lemmas(German(), "Es"), "Es/ANYC");
   EXPECT_EQ(Lemmas(German(), "Es", LEMM_SENTENCE_START), "es/ANYC");
   EXPECT_EQ(Lemmas(German(), "es", LEMM_SENTENCE_START), "es/ANYC");
+  // An acronym's capitals are its own, at a sentence start too.
+  EXPECT_EQ(Lemmas(German(), "ES", LEMM_SENTENCE_START), "ES/ANYC");
 }
 
 TEST(Letters, SerbianCyrillicLettersFoldWholly) {

@@ -15,6 +15,7 @@ inline const char kEnglish[] =
     "Nasa\tNasa\tNOMP\n"
     "Lex\tLex\tNOMP\n"
     "lex\tlex\tANYC\n"
+    "wow\twow\tANYC\n"
     "attention\tattention\tNOMCus\n"
     "car\tcar\tNOMCus\n"
     "cars\tcar\tNOMCup\n"
