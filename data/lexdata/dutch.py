@@ -21,11 +21,12 @@ text also shows as nouns are read as a layer of their own (noun_layer).
 
 frog's tagger lexicon counts, per form, how often annotated Dutch text
 tags it as each word class; the readings of a form are put in the order
-of those counts (by_tagged_text).
+of those counts (by_tagged_text, after text_order).
 """
 
 import functools
 
+from . import text_order
 from .sources import frog, hunspell
 
 HUNSPELL = ("hunspell-nl", "nl")
@@ -97,38 +98,13 @@ def noun_layer():
 
 # The word class of frog's tags that a library tag belongs to; readings of
 # other tags (closed classes, untagged) leave a form's order as it is.
-WORD_CLASSES = (("NOMC", "N"), ("NOMP", "N"), ("ADJE", "ADJ"), ("ADVB", "BW"),
-                ("VRB", "WW"), ("INF", "WW"), ("PAP", "WW"), ("PRP", "WW"),
-                ("GER", "WW"), ("IMP", "WW"))
-
-
-def word_class(tag):
-    return next((c for prefix, c in WORD_CLASSES if tag.startswith(prefix)), None)
+word_class = text_order.class_of(
+    (("NOMC", "N"), ("NOMP", "N"), ("ADJE", "ADJ"), ("ADVB", "BW"), ("VRB", "WW"),
+     ("INF", "WW"), ("PAP", "WW"), ("PRP", "WW"), ("GER", "WW"), ("IMP", "WW")))
 
 
 def by_tagged_text(readings, form, counts=None):
-    """The (lemma, tag) readings of form with its lemmas in the order of how
-    often text tags the form as their word class (a lemma counts its most
-    frequent class); the order given is kept among equal counts, and
-    wherever a reading's class is not a content word's, the text never
-    shows the form or shows it mostly as another class."""
-    counts = text_counts() if counts is None else counts
-    seen = dict(counts.get(form, {}))
-    if form[:1].islower():     # the same word at the start of a sentence
-        for c, n in counts.get(form[0].upper() + form[1:], {}).items():
-            seen[c] = seen.get(c, 0) + n
-    if not seen:
-        return readings
-    best, classes = {}, set()
-    for lemma, tag in readings:
-        c = word_class(tag)
-        if c is None:
-            return readings
-        classes.add(c)
-        best[lemma] = max(best.get(lemma, 0), seen.get(c, 0))
-    # text that mostly reads the form as something none of the readings is
-    # (meer: a quantifier, pas: an adverb) says nothing of their order
-    if 2 * sum(seen.get(c, 0) for c in classes) < sum(seen.values()):
-        return readings
-    ranked = sorted(best, key=lambda lemma: -best[lemma])   # stable
-    return [r for lemma in ranked for r in readings if r[0] == lemma]
+    """The readings of form in the order of frog's counts of its word
+    classes (text_order.by_counts)."""
+    return text_order.by_counts(readings, form, text_counts() if counts is None else counts,
+                                word_class)

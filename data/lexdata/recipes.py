@@ -12,12 +12,12 @@ own (pronoun lemmas, Russian ordinals, Serbian spelling, ...).
 import functools
 import os
 
-from . import albanian, dutch, finnish, greek, russian_cases
+from . import albanian, dutch, finnish, greek, russian_cases, text_order
 from .merge import Layer
 from .script import is_cyrillic_word, serbian_lemma, serbian_to_cyrillic
 from .sources import (apertium, apertium_words, ding, frog, german_determiners,
-                      german_pos_dict, hunspell, lefff, morph_it, opencorpora, tesseract,
-                      wordnet)
+                      german_pos_dict, hunspell, lefff, lingua_tagger, morph_it, opencorpora,
+                      tesseract, wordnet)
 from .common import figures_note
 from .tagmap import DROP, TagMap
 
@@ -245,11 +245,13 @@ class Recipe:
     seconds: roughly how long the build takes with its sources expanded
     (the longest are started first, so that the workers end together);
     reorder(readings, form): where a source knows better than the learnt
-    reading order, the order of a form's readings after it."""
+    reading order, the order of a form's readings after it; order_source:
+    (apt packages, function giving its Source) when that source is not a
+    layer's."""
 
-    def __init__(self, seconds, layers, note, finish=None, reorder=None):
+    def __init__(self, seconds, layers, note, finish=None, reorder=None, order_source=None):
         self.seconds, self.layers, self.note, self.finish = seconds, layers, note, finish
-        self.reorder = reorder
+        self.reorder, self.order_source = reorder, order_source
 
 
 def expansion_label(path):
@@ -385,6 +387,25 @@ def macedonian_reading(reading):
     return is_cyrillic_word(form) and is_cyrillic_word(lemma) and lemma != "clitic"
 
 
+# Comparisons are left as they are: text tags "later" an adverb, and the
+# texts our users compare with give it the lemma "late".
+_english_class = text_order.class_of(
+    (("ADJEc", None), ("ADJEs", None), ("NOMC", "N"), ("NOMP", "NP"), ("ADJE", "J"),
+     ("ADVB", "R"), ("VRB", "V"), ("INF", "V"), ("PAP", "V"), ("PRP", "V"), ("GER", "V"),
+     ("IMP", "V")))
+
+
+@functools.lru_cache(maxsize=1)
+def _english_counts():
+    return lingua_tagger.tag_counts()
+
+
+def english_order(readings, form):
+    """An English form's readings in the order of Lingua::EN::Tagger's
+    counts of its word classes."""
+    return text_order.by_counts(readings, form, _english_counts(), _english_class)
+
+
 def lemmas_by_form(readings):
     out = {}
     for f, l, _, _ in readings:
@@ -437,7 +458,10 @@ RECIPES = {
          Tagged("wordnet exceptions", "wordnet", wordnet.readings, apt=wordnet.APT),
          Hunspell("hunspell-en-us", "en_US")],
         "Apertium first (tagged); WordNet's exception lists for irregular forms "
-        "the analysers lack; Hunspell en_US fills the rest (untagged, ANYC)."),
+        "the analysers lack; Hunspell en_US fills the rest (untagged, ANYC). "
+        "A form's lemmas are ordered by how often Lingua::EN::Tagger's lexicon "
+        "tags the form as their word class.",
+        reorder=english_order, order_source=(lingua_tagger.APT, lingua_tagger.source)),
     "de": Recipe(
         15,
         [Tagged("german-determiners", "german-npm", german_determiners.readings,
@@ -583,6 +607,8 @@ def build(code, stats, pool=None):
         notes += layer.notes
     if recipe.finish:
         recipe.finish(layers)
+    if recipe.order_source:
+        sources.append(recipe.order_source[1]())
     return layers, sources, notes
 
 
@@ -594,10 +620,13 @@ def reorder_of(code):
 def packages_for(code):
     """(apt packages, npm packages) that the recipe of a code installs."""
     apt, npm = [], {}
-    for layer_recipe in RECIPES[code].layers:
+    recipe = RECIPES[code]
+    for layer_recipe in recipe.layers:
         a, n = layer_recipe.packages(code)
         apt += [p for p in a if p not in apt]
         npm.update(n)
+    if recipe.order_source:
+        apt += [p for p in recipe.order_source[0] if p not in apt]
     return apt, npm
 
 

@@ -124,7 +124,8 @@ class Table(unittest.TestCase):
         apt, npm = recipes.packages_for("en")
         self.assertEqual("lttoolbox-dev", apt[0])
         self.assertIn("apertium-eng-cat", apt)
-        self.assertEqual(["wordnet-base", "hunspell-en-us"], apt[-2:])
+        # the layers' packages in order, then the source of the reading order
+        self.assertEqual(["wordnet-base", "hunspell-en-us", "liblingua-en-tagger-perl"], apt[-3:])
         self.assertEqual({}, npm)
         apt, npm = recipes.packages_for("sk")
         self.assertEqual(recipes.packages_for("sl"), (apt, npm))
