@@ -68,6 +68,14 @@ bool IsOnlyNames(const ReadingList& readings) {
   return !readings.Empty();
 }
 
+// Whether a reading is a name's.
+bool HasName(const ReadingList& readings) {
+  for (size_t i = 0; i < readings.Size(); ++i) {
+    if (readings.Tag(i) == kNompTag) return true;
+  }
+  return false;
+}
+
 // Whether the first reading is a name's: where the dictionary's key folds
 // case, a name it knows may come back in lower case.
 bool IsNameFirst(const ReadingList& readings) {
@@ -124,6 +132,21 @@ bool WordLookup::LookUpSpelling(std::string_view utf8, ReadingList& out) {
   return true;
 }
 
+void WordLookup::AddListedCapitals(std::string_view word, ReadingList& out) {
+  const Language& row = *m_language.row;
+  if (row.TakesRussianRoad() || !Utf8ToCodePage(word, row.codePage, m_bytes) ||
+      m_bytes.size() >= kOverlongWord) {
+    return;
+  }
+  m_codePage.Clear();
+  m_language.swd->Find(m_bytes.c_str(), m_bytes.size(), m_codePage);
+  for (size_t i = 0; i < m_codePage.Size(); ++i) {
+    if (std::string_view(m_codePage.Lemma(i), m_codePage.LemmaLength(i)) == m_bytes) {
+      out.Add(word, m_codePage.Tag(i), m_codePage.Source(i));
+    }
+  }
+}
+
 void WordLookup::AddKnownSpelling(std::string_view spelling, std::string_view word) {
   if (spelling != word && LookUpSpelling(spelling, m_variant) && HasKnown(m_variant)) {
     AppendNew(m_variant, m_variants);
@@ -143,9 +166,21 @@ const ReadingList* WordLookup::CollectReadings(std::string_view word) {
   }
   m_variant.Clear();
   if (shape == CaseShape::kUpper) {
-    // In capitals the word's own spelling says nothing but itself.
+    // In capitals the word's own spelling says nothing but itself, unless
+    // the lexicon lists it so.
+    m_listed.Clear();
+    AddListedCapitals(word, m_listed);
     const bool onlyNames = IsOnlyNames(m_variants);
-    if (IsOnlyItself(m_variants, word)) {
+    if (!m_listed.Empty() &&
+        (HasName(m_listed) || m_variants.Empty() || !IsClosedClassTag(m_variants.Tag(0)))) {
+      m_variant.Append(m_listed);
+      AppendNew(m_variants, m_variant);
+    } else if (!m_listed.Empty()) {
+      // A closed-class word in capitals ("IT", "TO") is more likely shouted
+      // than an abbreviation, unless the lexicon lists it as a name.
+      m_variant.Append(m_variants);
+      AppendNew(m_listed, m_variant);
+    } else if (IsOnlyItself(m_variants, word)) {
       // Known in lower case only as itself, untagged: an acronym, known,
       // stays as written.
       m_variant.Add(word, kAnycTag, m_variants.Source(0));

@@ -70,6 +70,10 @@ class WordLookup {
   // The readings of one spelling, lemmas in UTF-8; false when the code page
   // cannot write it.
   bool LookUpSpelling(std::string_view utf8, ReadingList& out);
+  // Appends to `out` the readings of the dictionary's list of forms whose
+  // lemma is `word` as written, a word in capitals: the lexicon lists it so
+  // ("US"), where the pipeline would answer it without a dictionary.
+  void AddListedCapitals(std::string_view word, ReadingList& out);
   // Appends to `m_variants` what the dictionary knows of `spelling` when it
   // is another spelling than `word`.
   void AddKnownSpelling(std::string_view spelling, std::string_view word);
@@ -93,7 +97,7 @@ class WordLookup {
   const lemm_language& m_language;
   WordScratch m_scratch;
   ReadingList m_codePage;  // the pipeline's readings, in the code page
-  ReadingList m_own, m_variant, m_variants, m_probe, m_unknown;
+  ReadingList m_own, m_variant, m_variants, m_probe, m_unknown, m_listed;
   std::string m_bytes, m_lemma, m_extension;
 };
 

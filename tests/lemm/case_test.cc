@@ -29,6 +29,11 @@ TEST(Capitals, AWordInCapitalsIsAnsweredFromItsLowerCase) {
   // name: then it is more likely an acronym, itself first.
   EXPECT_EQ(Lemmas(English(), "BUSH"), "bush/NOMCus Bush/NOMP BUSH/ANYC?");
   EXPECT_EQ(Lemmas(English(), "NASA"), "NASA/ANYC? Nasa/NOMP");
+  // Where the lexicon lists the word in capitals, that listing comes first
+  // (a name), unless the lower case is a closed-class word and the listing
+  // names no name ("ME", Maine).
+  EXPECT_EQ(Lemmas(English(), "US"), "US/NOMP we/PNNPup");
+  EXPECT_EQ(Lemmas(English(), "ME"), "I/PNNPus ME/UABB");
   // So too, known, where it knows the lower case only as itself, untagged.
   EXPECT_EQ(Lemmas(English(), "WOW"), "WOW/ANYC");
   EXPECT_EQ(Lemmas(English(), "wow"), "wow/ANYC");
