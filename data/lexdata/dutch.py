@@ -108,3 +108,19 @@ def by_tagged_text(readings, form, counts=None):
     classes (text_order.by_counts)."""
     return text_order.by_counts(readings, form, text_counts() if counts is None else counts,
                                 word_class)
+
+
+def proper_adjectives(layers):
+    """An adjective of a name keeps its capital in its lemma (Libanese ->
+    Libanees, Amsterdamse -> Amsterdams), where the sources give it in
+    lower case: the readings, in every layer, of a capitalised form that
+    no layer has in lower case and whose adjective lemma is in lower case."""
+    forms = {f for layer in layers for f, _, _, _ in layer.readings}
+
+    def proper(form, lemma, tag):
+        return (tag.startswith("ADJE") and lemma[:1].islower() and form[:1].isupper()
+                and not form.isupper() and form.lower() not in forms)
+
+    for layer in layers:
+        layer.readings = [(f, l[0].upper() + l[1:] if proper(f, l, t) else l, t, n)
+                          for f, l, t, n in layer.readings]

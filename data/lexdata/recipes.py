@@ -533,9 +533,10 @@ RECIPES = {
         "shows as nouns are added to every form; the rest of Hunspell nl fills "
         "unknown forms, the present and past forms of its verb stems taking "
         "the infinitive the dictionary lists beside the stem (blesseerde -> "
-        "blesseren). A form's lemmas are ordered by how often frog's tagger "
-        "lexicon tags the form as their word class.",
-        reorder=dutch.by_tagged_text),
+        "blesseren). An adjective of a name keeps its capital in its lemma. "
+        "A form's lemmas are ordered by how often frog's tagger lexicon tags "
+        "the form as their word class.",
+        finish=dutch.proper_adjectives, reorder=dutch.by_tagged_text),
     "ru": Recipe(
         78,
         [Tagged("opencorpora", "opencorpora", russian_readings,

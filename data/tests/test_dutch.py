@@ -1,6 +1,7 @@
 import unittest
 
 from lexdata import dutch
+from lexdata.merge import Layer
 
 
 class DutchVerbStems(unittest.TestCase):
@@ -40,6 +41,21 @@ class DutchNouns(unittest.TestCase):
                 ("haper", "haper", ""), ("haperde", "haper", "ts:VBh1")]
         self.assertEqual(dutch.noun_roots(rows),
                          [("finale", "finale", "NOMCus", 0), ("start", "start", "NOMCus", 0)])
+
+
+class DutchProperAdjectives(unittest.TestCase):
+    def test_an_adjective_of_a_name_keeps_its_capital(self):
+        first = Layer("apertium", [("Libanese", "libanees", "ADJEp", 0),
+                                   ("Beierse", "beiers", "ADJEp", 0),
+                                   ("Groene", "groen", "ADJEp", 0),
+                                   ("Groene", "groen", "NOMP", 0),
+                                   ("AMSTERDAMSE", "amsterdams", "ADJEp", 0)])
+        second = Layer("frog", [("Beierse", "beierse", "ANYC", 0), ("groene", "groen", "ADJEp", 0)])
+        dutch.proper_adjectives([first, second])
+        self.assertEqual(["Libanees", "Beiers", "groen", "groen", "amsterdams"],
+                         [l for _, l, _, _ in first.readings])
+        # untagged readings are left alone
+        self.assertEqual(["beierse", "groen"], [l for _, l, _, _ in second.readings])
 
 
 class DutchOrderByTaggedText(unittest.TestCase):
