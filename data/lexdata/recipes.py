@@ -604,7 +604,7 @@ def build(code, stats, pool=None):
     for layer_recipe in recipe.layers:
         layer, srcs = layer_recipe.build(code, stats, pool, layers)
         layers.append(layer)
-        sources += srcs
+        sources += [s for s in srcs if s.name not in {t.name for t in sources}]
         notes += layer.notes
     if recipe.finish:
         recipe.finish(layers)
