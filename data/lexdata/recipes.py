@@ -12,12 +12,12 @@ own (pronoun lemmas, Russian ordinals, Serbian spelling, ...).
 import functools
 import os
 
-from . import albanian, dutch, finnish, greek, russian_cases, text_order
+from . import albanian, dutch, english, finnish, greek, russian_cases
 from .merge import Layer
 from .script import is_cyrillic_word, serbian_lemma, serbian_to_cyrillic
 from .sources import (apertium, apertium_words, ding, frog, german_determiners,
-                      german_pos_dict, hunspell, lefff, lingua_tagger, morph_it, opencorpora,
-                      tesseract, wordnet)
+                      german_pos_dict, hunspell, lefff, morph_it, opencorpora, tesseract,
+                      wordnet)
 from .common import figures_note
 from .tagmap import DROP, TagMap
 
@@ -387,25 +387,6 @@ def macedonian_reading(reading):
     return is_cyrillic_word(form) and is_cyrillic_word(lemma) and lemma != "clitic"
 
 
-# Comparisons are left as they are: text tags "later" an adverb, and the
-# texts our users compare with give it the lemma "late".
-_english_class = text_order.class_of(
-    (("ADJEc", None), ("ADJEs", None), ("NOMC", "N"), ("NOMP", "NP"), ("ADJE", "J"),
-     ("ADVB", "R"), ("VRB", "V"), ("INF", "V"), ("PAP", "V"), ("PRP", "V"), ("GER", "V"),
-     ("IMP", "V")))
-
-
-@functools.lru_cache(maxsize=1)
-def _english_counts():
-    return lingua_tagger.tag_counts()
-
-
-def english_order(readings, form):
-    """An English form's readings in the order of Lingua::EN::Tagger's
-    counts of its word classes."""
-    return text_order.by_counts(readings, form, _english_counts(), _english_class)
-
-
 def lemmas_by_form(readings):
     out = {}
     for f, l, _, _ in readings:
@@ -461,7 +442,7 @@ RECIPES = {
         "the analysers lack; Hunspell en_US fills the rest (untagged, ANYC). "
         "A form's lemmas are ordered by how often Lingua::EN::Tagger's lexicon "
         "tags the form as their word class.",
-        reorder=english_order, order_source=(lingua_tagger.APT, lingua_tagger.source)),
+        reorder=english.by_tagged_text, order_source=(english.APT, english.source)),
     "de": Recipe(
         15,
         [Tagged("german-determiners", "german-npm", german_determiners.readings,
