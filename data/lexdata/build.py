@@ -47,13 +47,18 @@ def folding(code):
 
 
 def reading_order_of(code):
-    """The learnt reading order of a code as a function of (readings, form),
-    or None when its first edition has no table (data/reading-order/)."""
+    """The reading order of a code as a function of (readings, form): the
+    learnt order, then the recipe's own where it has one (a source that
+    knows a form's readings better); None when its first edition has no
+    table (data/reading-order/)."""
     path = reading_order.table_path(first_edition(code))
     if not os.path.exists(path):
         return None
     scores = reading_order.read_scores(path)
-    return lambda readings, form: reading_order.order(readings, scores, form)
+    reorder = recipes.reorder_of(first_edition(code))
+    if reorder is None:
+        return lambda readings, form: reading_order.order(readings, scores, form)
+    return lambda readings, form: reorder(reading_order.order(readings, scores, form), form)
 
 
 def build_code(code, pool, ordered=True):
@@ -70,10 +75,6 @@ def build_code(code, pool, ordered=True):
     rewritten = conventions.apply_for(code, lex)
     path = os.path.join(out_dir(), code + ".tsv")
     order = reading_order_of(code) if ordered else None
-    reorder = recipes.reorder_of(code)
-    if order is not None and reorder is not None:
-        learnt = order
-        order = lambda readings, form: reorder(learnt(readings, form), form)  # noqa: E731
     n, forms, lemmas, dropped = write_lexicon(path, lex, codepage(code), order)
     info = {
         "code": code, "readings": n, "forms": forms, "lemmas": lemmas,

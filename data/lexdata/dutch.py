@@ -56,13 +56,10 @@ def verb_lemmas(rows):
     """Hunspell (form, lemma, morph) rows with the stems' present and past
     forms given their infinitive, where the dictionary has it."""
     infinitives = {lemma for _, lemma, morph in rows if PARTICIPLE in morph.split()}
-    found = {}
 
+    @functools.lru_cache(maxsize=None)   # a stem has several forms
     def infinitive(stem):
-        if stem not in found:
-            found[stem] = next((c for c in infinitive_candidates(stem) if c in infinitives),
-                               stem)
-        return found[stem]
+        return next((c for c in infinitive_candidates(stem) if c in infinitives), stem)
 
     return [(form, infinitive(lemma), morph)
             if VERB_FORMS.intersection(morph.split()) else (form, lemma, morph)
@@ -78,12 +75,6 @@ def noun_roots(rows):
                    if form == lemma and form in plural and "ts:" not in morph})
 
 
-@functools.lru_cache(maxsize=1)
-def text_counts():
-    """frog's {form: {word class: count}} (read once)."""
-    return frog.tag_counts()
-
-
 def noun_layer():
     """The noun roots of Hunspell nl that text tags as nouns, read as a
     layer of their own: the Hunspell layer only fills forms the analysers
@@ -92,7 +83,7 @@ def noun_layer():
     without its noun.  Entries such as ging/Zb, which no text shows as a
     noun, are left out."""
     rows, sources = hunspell.readings(*HUNSPELL)
-    counts = text_counts()
+    counts = frog.tag_counts()
     return [r for r in noun_roots(rows) if counts.get(r[0], {}).get("N")], sources
 
 
@@ -106,8 +97,9 @@ word_class = text_order.class_of(
 def by_tagged_text(readings, form, counts=None):
     """The readings of form in the order of frog's counts of its word
     classes (text_order.by_counts)."""
-    return text_order.by_counts(readings, form, text_counts() if counts is None else counts,
-                                word_class)
+    if counts is None:
+        counts = frog.tag_counts()
+    return text_order.by_counts(readings, form, counts, word_class)
 
 
 def proper_adjectives(layers):

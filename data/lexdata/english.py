@@ -3,8 +3,6 @@ which counts how often tagged English text gives the form each word class
 (meeting: a noun 230 times, a verb 27; making: a verb 264 times, a noun 17).
 """
 
-import functools
-
 from . import text_order
 from .sources import lingua_tagger
 
@@ -20,14 +18,9 @@ word_class = text_order.class_of(
      ("IMP", "V")))
 
 
-@functools.lru_cache(maxsize=1)
-def text_counts():
-    """The lexicon's {form: {word class: count}} (read once)."""
-    return lingua_tagger.tag_counts()
-
-
 def by_tagged_text(readings, form, counts=None):
     """The readings of form in the order of the lexicon's counts of its word
     classes (text_order.by_counts)."""
-    return text_order.by_counts(readings, form, text_counts() if counts is None else counts,
-                                word_class)
+    if counts is None:
+        counts = lingua_tagger.tag_counts()
+    return text_order.by_counts(readings, form, counts, word_class)

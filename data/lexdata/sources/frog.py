@@ -24,6 +24,7 @@ The forms' frequencies come from frog's own tagger lexicon
 annotated corpus frog was trained on.
 """
 
+import functools
 import gzip
 import os
 import subprocess
@@ -39,20 +40,11 @@ LEXICON = "/usr/share/frog/nld/Frog.mbt.1.0.lex"
 SKIP = "tmpacn"
 
 
-def lexicon_counts(path=LEXICON):
-    """{word: count} of frog's tagger lexicon."""
-    counts = {}
-    with open(path, encoding="utf-8", errors="replace") as f:
-        for line in f:
-            parts = line.split(" ", 2)
-            if len(parts) >= 2 and parts[0].isdigit():
-                counts[parts[1]] = counts.get(parts[1], 0) + int(parts[0])
-    return counts
-
-
+@functools.lru_cache(maxsize=None)   # read once, by the frog layer and the order
 def tag_counts(path=LEXICON):
     """{word: {word class: count}} of frog's tagger lexicon, the class being
-    a CGN tag's head (N, WW, ADJ...)."""
+    a CGN tag's head (N, WW, ADJ...); a word's counts add up to its count
+    in the lexicon."""
     out = {}
     with open(path, encoding="utf-8", errors="replace") as f:
         for line in f:
@@ -165,7 +157,7 @@ def readings(analysed):
 
     analysed: {form: set of lemmas} of the analyser."""
     ensure_apt(APT)
-    counts = lexicon_counts()
+    counts = {w: sum(classes.values()) for w, classes in tag_counts().items()}
     words = [w for w, _ in sorted(counts.items(), key=lambda x: (-x[1], x[0]))
              if w not in analysed and not w[:1].isdigit() and any(c.isalpha() for c in w)]
     words = words[:LIMIT]

@@ -7,6 +7,7 @@ package's.  Licence: its Debian copyright file (GPL-3).  Only the counts
 are used, to order a form's readings; no entry comes from it.
 """
 
+import functools
 import re
 
 from .shared import deb_source, ensure_apt
@@ -38,6 +39,7 @@ def parse_counts(lines):
     return out
 
 
+@functools.lru_cache(maxsize=None)   # read once
 def tag_counts(path=WORDS):
     ensure_apt(APT)
     with open(path, encoding="utf-8", errors="replace") as f:
