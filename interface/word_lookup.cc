@@ -171,15 +171,13 @@ const ReadingList* WordLookup::CollectReadings(std::string_view word) {
     m_listed.Clear();
     AddListedCapitals(word, m_listed);
     const bool onlyNames = IsOnlyNames(m_variants);
-    if (!m_listed.Empty() &&
-        (HasName(m_listed) || m_variants.Empty() || !IsClosedClassTag(m_variants.Tag(0)))) {
-      m_variant.Append(m_listed);
-      AppendNew(m_variants, m_variant);
-    } else if (!m_listed.Empty()) {
+    if (!m_listed.Empty()) {
       // A closed-class word in capitals ("IT", "TO") is more likely shouted
       // than an abbreviation, unless the lexicon lists it as a name.
-      m_variant.Append(m_variants);
-      AppendNew(m_listed, m_variant);
+      const bool listedFirst =
+          HasName(m_listed) || m_variants.Empty() || !IsClosedClassTag(m_variants.Tag(0));
+      m_variant.Append(listedFirst ? m_listed : m_variants);
+      AppendNew(listedFirst ? m_variants : m_listed, m_variant);
     } else if (IsOnlyItself(m_variants, word)) {
       // Known in lower case only as itself, untagged: an acronym, known,
       // stays as written.
