@@ -33,6 +33,7 @@ LanguageFileNames NamesInDirectory(const std::string& directory, const std::stri
   if (row->Reads(kPrefixFile)) names.prefix = base + "-prfx.hsq";
   if (row->Reads(kSharpSFile)) names.sharpS = base + "-ss.hsq";
   if (row->ListsWords()) names.words = base + "-words.bin";
+  names.context = base + "-context.txt";
   return names;
 }
 

@@ -28,6 +28,7 @@ struct LanguageFileNames {
   std::string sharpS;
   std::string extension;  // the Russian extension file
   std::string words;      // the word list, read by the UTF-8 interface only
+  std::string context;    // the context model of text analysis, the same
 };
 
 // The names LemmatizeCreate forms from a base path and a lower-case code,
@@ -38,7 +39,8 @@ LanguageFileNames NamesBelowBase(const std::string& basePath, const std::string&
 // of the language `row` (null: an unknown code, which reads no extra file).
 // The reentrant interface forms the same names with '/' as `separator`,
 // and reads the word list ("<dir>/<code>-words.bin") of the rows that list
-// their words, where it is present.
+// their words and the context model ("<dir>/<code>-context.txt") of any
+// language, where they are present.
 LanguageFileNames NamesInDirectory(const std::string& directory, const std::string& code,
                                    const Language* row, char separator = '\\');
 

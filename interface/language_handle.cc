@@ -55,6 +55,7 @@ std::unique_ptr<lemm_language> OpenLanguage(const std::string& code, const std::
   if (!names.words.empty() && Exists(names.words)) {
     language->words = std::make_unique<WordList>(names.words);
   }
+  if (Exists(names.context)) language->context = std::make_unique<ContextModel>(names.context);
   language->splitOff = SplitOffWords::Of(row);
   ReleaseFreeMemory();
   return language;

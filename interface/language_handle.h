@@ -14,6 +14,7 @@
 
 #include "dictionary/lemmatizer.h"
 #include "dictionary/word_list.h"
+#include "interface/context_model.h"
 #include "interface/russian_extension.h"
 #include "interface/tokenizer.h"
 #include "pwd/pwd.h"
@@ -26,8 +27,9 @@ struct lemm_language {
   std::unique_ptr<CLemmatizer> dictionary;
   std::unique_ptr<CSWD> swd;
   std::unique_ptr<CPWD> pwd;
-  std::vector<lemmatizer::ExtendEntry> extension;  // empty unless the row reads the file
-  std::unique_ptr<lemmatizer::WordList> words;     // null unless the row lists its words
+  std::vector<lemmatizer::ExtendEntry> extension;     // empty unless the row reads the file
+  std::unique_ptr<lemmatizer::WordList> words;        // null unless the row lists its words
+  std::unique_ptr<lemmatizer::ContextModel> context;  // null without a context model
   lemmatizer::SplitOffWords splitOff;
 };
 
@@ -38,10 +40,10 @@ namespace lemmatizer {
 // pointer, "unknown language code ..." for a code the library does not
 // offer and "no dictionary for ..." when neither directory holds the main
 // dictionary file; every other failure (a damaged file, bad lines in the
-// SWD or PWD files, the extension file, the word list) raises what the
-// readers raise, or the readers' messages as a string object. A missing
-// word list is no failure: dictionaries built before it existed open
-// without one.
+// SWD or PWD files, the extension file, the word list, the context model)
+// raises what the readers raise, or the readers' messages as a string
+// object. A missing word list or context model is no failure: dictionaries
+// built before they existed open without them.
 std::unique_ptr<lemm_language> OpenLanguage(const std::string& code, const std::string& directory);
 
 }  // namespace lemmatizer

@@ -3,6 +3,7 @@
 // library raises into a message for the caller's error pointer.
 #include "interface/lemm.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -55,6 +56,39 @@ std::string_view CheckedText(const char* text, size_t length, const char* what) 
   const size_t valid = ValidUtf8Prefix(view);
   if (valid < view.size()) RaiseText("invalid UTF-8 at byte %zu", valid);
   return view;
+}
+
+// Tags each sentence of an analysed text with the language's context model
+// and puts first, in every word with a first reading that does not fit its
+// tag, the readings that do (in their order).
+void OrderByContext(const ContextModel& model, std::string_view text,
+                    const std::vector<Token>& tokens, const std::vector<bool>& title,
+                    const std::vector<size_t>& first, const std::vector<lemm_readings>& readings,
+                    std::vector<ResultReading>& items) {
+  std::vector<std::string_view> sentence;
+  std::vector<bool> capitalMeansNothing;
+  std::vector<int> tags;
+  size_t begin = 0;
+  for (size_t i = 0; i <= tokens.size(); ++i) {
+    if (i == tokens.size() || (i > begin && tokens[i].sentenceStart)) {
+      model.TagSentence(sentence, capitalMeansNothing, tags);
+      for (size_t k = 0; k < sentence.size(); ++k) {
+        const size_t at = begin + k;
+        if (tokens[at].kind != TokenKind::kWord || readings[at].count < 2) continue;
+        const auto fits = [&](const ResultReading& r) { return model.Fits(tags[k], r.tag); };
+        const auto start = items.begin() + static_cast<std::ptrdiff_t>(first[at]);
+        const auto end = start + static_cast<std::ptrdiff_t>(readings[at].count);
+        if (!fits(*start) && std::any_of(start, end, fits)) std::stable_partition(start, end, fits);
+      }
+      sentence.clear();
+      capitalMeansNothing.clear();
+      begin = i;
+    }
+    if (i < tokens.size()) {
+      sentence.push_back(text.substr(tokens[i].offset, tokens[i].length));
+      capitalMeansNothing.push_back(tokens[i].sentenceStart || title[i]);
+    }
+  }
 }
 
 const ResultReading* ReadingAt(const lemm_readings* readings, size_t i) {
@@ -179,6 +213,10 @@ lemm_analysis* lemm_analyze(const lemm_language* language, const char* text, siz
       first[i] = analysis->items.size();
       lemmatizer::AppendReadings(list, analysis->items, analysis->text);
       readings.count = list.Size();
+    }
+    if (language->context != nullptr) {
+      lemmatizer::OrderByContext(*language->context, view, analysis->tokens, title, first,
+                                 analysis->readings, analysis->items);
     }
     // The views, now that the arrays have their final place.
     for (size_t i = 0; i < count; ++i) {

@@ -144,6 +144,11 @@ enum {
  * sentence. In a title, a sentence of two or more words that all begin
  * with a capital ("Keep Your Account Secure"), every word is lemmatized as
  * the first of a sentence, except in a language that capitalises its nouns.
+ * Where the dictionary directory holds the language's context model
+ * ("<code>-context.txt", English), each sentence is tagged with it, and a
+ * word whose first reading does not fit its tag there gets the readings
+ * that do first ("the meeting" -> meeting, "was meeting" -> meet; "Please
+ * See the file" -> see). Otherwise the readings are lemm_lemmatize's.
  * Fails for invalid UTF-8 with a message that gives
  * the byte offset of the first bad byte ("invalid UTF-8 at byte 17"), and
  * for a null language or text. */

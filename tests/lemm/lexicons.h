@@ -105,6 +105,36 @@ inline const char kRussian[] =
     "московского\tмосковский\tADJEp\n"
     "московский\tмосковский\tADJEp\n";
 
+// A context model ("<code>-context.txt") for the lexicon of context_test.cc:
+// "meeting" a noun after "the", a verb after "was".
+inline const char kEnglishContext[] =
+    "# lemm context model 1\n"
+    "tag\tdet\tDET\n"
+    "tag\tnn\tNOMC\n"
+    "tag\tnnp\tNOMP\n"
+    "tag\tvbd\tVRB\n"
+    "tag\tvbg\tPRP\tGER\n"
+    "tag\tvb\tINF\n"
+    "tag\tpp\n"
+    "start\tpp\n"
+    "next\tpp\tdet\t0.5\n"
+    "next\tpp\tvbd\t0.2\n"
+    "next\tpp\tvb\t0.2\n"
+    "next\tdet\tnn\t0.6\n"
+    "next\tdet\tvbg\t0.05\n"
+    "next\tdet\tnnp\t0.1\n"
+    "next\tvbd\tvbg\t0.3\n"
+    "next\tvbd\tnn\t0.01\n"
+    "next\tvb\tdet\t0.5\n"
+    "word\tthe\tdet\t100\n"
+    "word\twas\tvbd\t100\n"
+    "word\tsee\tvb\t10\n"
+    "word\tmeeting\tnn\t230\tvbg\t27\n"
+    "word\tsection\tnn\t30\n"
+    "word\tBush\tnnp\t5000\n"
+    "word\t-cap-\tnnp\t900\tnn\t48\n"
+    "shape\tcapitalised\t-cap-\n";
+
 }  // namespace lemm_testing
 
 #endif  // LEMMATIZER_TESTS_LEMM_LEXICONS_H_

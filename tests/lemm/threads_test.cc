@@ -11,6 +11,7 @@
 #include "lemm.h"
 #include "tests/lemm/lemm_testing.h"
 #include "tests/lemm/lexicons.h"
+#include "tests/support/test_files.h"
 
 namespace {
 
@@ -47,8 +48,10 @@ std::string Answers(const lemm_language* language, const std::string& text) {
 }
 
 TEST(Threads, EightThreadsOnOneHandleAnswerAsOne) {
-  lemm_language* language =
-      lemm_testing::Open("en", lemm_testing::BuildDictionary("en", lemm_testing::kEnglish));
+  // With a context model, which every analysis reads.
+  const std::string dir = lemm_testing::BuildDictionary("en", lemm_testing::kEnglish);
+  testing_support::WriteFile(dir + "lemm/en-context.txt", lemm_testing::kEnglishContext);
+  lemm_language* language = lemm_testing::Open("en", dir);
   ASSERT_NE(language, nullptr);
   const std::vector<std::string> texts = Texts();
   std::vector<std::string> expected;

@@ -13,7 +13,8 @@ import re
 from .shared import deb_source, ensure_apt
 
 APT = ["liblingua-en-tagger-perl"]
-WORDS = "/usr/share/perl5/Lingua/EN/Tagger/words.yml"
+DIRECTORY = "/usr/share/perl5/Lingua/EN/Tagger/"
+WORDS = DIRECTORY + "words.yml"
 
 # Penn Treebank tags by word class; the others keep their own name.
 CLASSES = {"nn": "N", "nns": "N", "nnp": "NP", "nnps": "NP",

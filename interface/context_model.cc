@@ -1,0 +1,299 @@
+#include "interface/context_model.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <limits>
+
+#include "dictionary/errors.h"
+#include "dictionary/tag_table.h"
+#include "platform/unicode.h"
+
+namespace lemmatizer {
+
+namespace {
+
+constexpr double kNever = -std::numeric_limits<double>::infinity();
+
+std::vector<std::string> SplitTabs(const std::string& line) {
+  std::vector<std::string> fields;
+  size_t start = 0;
+  for (;;) {
+    const size_t tab = line.find('\t', start);
+    fields.push_back(line.substr(start, tab - start));
+    if (tab == std::string::npos) return fields;
+    start = tab + 1;
+  }
+}
+
+bool ReadNumber(const std::string& text, double& value) {
+  if (text.empty()) return false;
+  char* end = nullptr;
+  value = std::strtod(text.c_str(), &end);
+  return end == text.c_str() + text.size() && std::isfinite(value) && value >= 0;
+}
+
+bool IsWordChar(uint32_t c) {
+  const CharClass kind = ClassOf(c);
+  return kind == CharClass::kLetter || kind == CharClass::kDigit || kind == CharClass::kMark;
+}
+
+// The shape of a word the model has not seen, as the model's "shape" lines
+// name it (the tagger's classes of unknown words).
+std::string ShapeOfToken(std::string_view token) {
+  std::vector<uint32_t> chars;
+  ForEachCodePoint(token, [&](uint32_t c, size_t, size_t) { chars.push_back(c); });
+  bool digitFirst = false, anyWordChar = false, hyphenInside = false, allCapitals = true;
+  for (size_t i = 0; i < chars.size(); ++i) {
+    const uint32_t c = chars[i];
+    if (c == '(' || c == '[' || c == '{') return "open";
+    if (c == ')' || c == ']' || c == '}') return "close";
+    if (IsWordChar(c)) anyWordChar = true;
+    if (i == 0) digitFirst = ClassOf(c) == CharClass::kDigit;
+    if (c == '-' && i > 0 && i + 1 < chars.size() && IsWordChar(chars[i - 1]) &&
+        IsWordChar(chars[i + 1])) {
+      hyphenInside = true;
+    }
+    if (!(IsUpperLetter(c) || ((c == '.' || c == '-') && i > 0))) allCapitals = false;
+  }
+  if (!anyWordChar) return "symbol";
+  if (digitFirst) {
+    for (uint32_t c : chars) {
+      if (ClassOf(c) == CharClass::kLetter) return "ordinal";
+    }
+    return "number";
+  }
+  if (allCapitals) return "capitals";
+  if (hyphenInside) return "hyphenated";
+  if (StartsWithCapital(token) && !chars.empty() && !IsLowerLetter(chars[0])) return "capitalised";
+  return "";
+}
+
+bool EndsWith(std::string_view text, std::string_view ending) {
+  return text.size() >= ending.size() &&
+         text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+}
+
+}  // namespace
+
+ContextModel::ContextModel(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) RaiseText("cannot read context model : %s", path.c_str());
+  std::vector<std::vector<std::string>> next, words;
+  std::string line;
+  size_t number = 0;
+  bool started = false;
+  auto bad = [&]() { RaiseText("bad line %zu in context model : %s", number, path.c_str()); };
+  while (std::getline(in, line)) {
+    ++number;
+    if (line.empty() || line[0] == '#') continue;
+    std::vector<std::string> fields = SplitTabs(line);
+    const std::string& kind = fields[0];
+    if (kind == "tag" && fields.size() >= 2) {
+      if (!m_next.empty() || TagOf(fields[1]) >= 0) {
+        bad();
+      }
+      m_names.push_back(fields[1]);
+      std::vector<bool> fits(CTagTable::kLastTag + 1, false);
+      for (size_t i = 2; i < fields.size(); ++i) {
+        if (fields[i].empty()) bad();
+        for (int32_t tag = 1; tag <= CTagTable::kLastTag; ++tag) {
+          const char* name = CTagTable::Entry(tag);
+          if (name != nullptr &&
+              std::string_view(name).compare(0, fields[i].size(), fields[i]) == 0) {
+            fits[tag] = true;
+          }
+        }
+      }
+      m_fits.push_back(std::move(fits));
+    } else if (kind == "start" && fields.size() == 2) {
+      const int tag = TagOf(fields[1]);
+      if (tag < 0) bad();
+      m_start = tag;
+      started = true;
+    } else if (kind == "next" && fields.size() == 4) {
+      if (m_next.empty()) m_next.assign(m_names.size() * m_names.size(), kNever);
+      const int prev = TagOf(fields[1]), tag = TagOf(fields[2]);
+      double chance = 0;
+      if (prev < 0 || tag < 0 || !ReadNumber(fields[3], chance)) bad();
+      m_next[prev * m_names.size() + tag] = chance > 0 ? std::log(chance) : kNever;
+    } else if (kind == "word" && fields.size() >= 4 && fields.size() % 2 == 0) {
+      Candidates& candidates = m_words[fields[1]];
+      if (!candidates.empty()) bad();
+      for (size_t i = 2; i < fields.size(); i += 2) {
+        const int tag = TagOf(fields[i]);
+        double count = 0;
+        if (tag < 0 || !ReadNumber(fields[i + 1], count)) bad();
+        candidates.push_back({tag, count + 1});
+      }
+    } else if (kind == "shape" && fields.size() == 3) {
+      m_shapes[fields[1]] = fields[2];
+    } else if (kind == "ending" && fields.size() == 3 && !fields[1].empty()) {
+      m_endings.emplace_back(fields[1], fields[2]);
+    } else {
+      bad();
+    }
+  }
+  if (m_names.empty() || m_next.empty() || !started) {
+    RaiseText("incomplete context model : %s", path.c_str());
+  }
+  // A word's weight with a tag: the log of the chance that the tag is
+  // given to this word, from the counts plus one.
+  std::vector<double> total(m_names.size(), 1.0);
+  for (const auto& entry : m_words) {
+    for (const Candidate& candidate : entry.second) total[candidate.tag] += candidate.weight;
+  }
+  for (auto& entry : m_words) {
+    for (Candidate& candidate : entry.second) {
+      candidate.weight = std::log(candidate.weight / total[candidate.tag]);
+    }
+  }
+}
+
+int ContextModel::TagOf(const std::string& name) const {
+  for (size_t i = 0; i < m_names.size(); ++i) {
+    if (m_names[i] == name) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+const ContextModel::Candidates* ContextModel::Entry(const std::string& key) const {
+  const auto found = m_words.find(key);
+  return found == m_words.end() ? nullptr : &found->second;
+}
+
+const ContextModel::Candidates& ContextModel::ShapeEntry(const std::string& shape) const {
+  const auto found = m_shapes.find(shape);
+  if (found == m_shapes.end()) return m_none;
+  const Candidates* entry = Entry(found->second);
+  return entry == nullptr ? m_none : *entry;
+}
+
+void ContextModel::CandidatesOf(std::string_view token, bool capitalMeansNothing,
+                                Candidates& out) const {
+  const std::string word(token);
+  const Candidates* asWritten = Entry(word);
+  const Candidates* small = nullptr;
+  if (StartsWithCapital(word)) {
+    size_t pos = 0;
+    uint32_t c;
+    if (DecodeUtf8(word, pos, c) && IsUpperLetter(c)) {
+      std::string lowered;
+      AppendUtf8(LowerOf(c), lowered);
+      lowered.append(word, pos, std::string::npos);
+      small = Entry(lowered);
+    }
+  }
+  // Where the capital is the sentence's, the word is what it is in lower
+  // case; elsewhere it may also be a name, as an unseen capitalised word.
+  if (capitalMeansNothing && small != nullptr) {
+    out = *small;
+    return;
+  }
+  if (asWritten != nullptr) {
+    out = *asWritten;
+    return;
+  }
+  if (small != nullptr) {
+    out = *small;
+    for (const Candidate& name : ShapeEntry("capitalised")) {
+      bool merged = false;
+      for (Candidate& candidate : out) {
+        if (candidate.tag == name.tag) {
+          candidate.weight = std::max(candidate.weight, name.weight);
+          merged = true;
+        }
+      }
+      if (!merged) out.push_back(name);
+    }
+    return;
+  }
+  out = ShapeCandidates(token);
+}
+
+const ContextModel::Candidates& ContextModel::ShapeCandidates(std::string_view token) const {
+  const std::string word(token);
+  std::string shape = ShapeOfToken(token);
+  if (shape == "hyphenated") {
+    const Candidates* last = Entry(word.substr(word.rfind('-') + 1));
+    // Its last part seen as an adjective ("well-known").
+    const int32_t adjective = CTagTable::FindTagNumber("ADJE");
+    for (size_t i = 0; last != nullptr && i < last->size(); ++i) {
+      if (Fits((*last)[i].tag, adjective)) shape = "hyphenated-adjective";
+    }
+  }
+  if (!shape.empty()) return ShapeEntry(shape);
+  for (const auto& [ending, entry] : m_endings) {
+    if (EndsWith(token, ending)) {
+      const Candidates* found = Entry(entry);
+      return found == nullptr ? m_none : *found;
+    }
+  }
+  return ShapeEntry("unknown");
+}
+
+void ContextModel::TagSentence(const std::vector<std::string_view>& tokens,
+                               const std::vector<bool>& capitalMeansNothing,
+                               std::vector<int>& tags) const {
+  // The lattice: for each token, a column of cells, one per candidate tag,
+  // with the score of the best sequence that ends in it and the cell of the
+  // token before in that sequence.
+  struct Cell {
+    int tag;
+    double score;
+    size_t from;
+  };
+  constexpr size_t kNone = static_cast<size_t>(-1);
+  const size_t n = m_names.size();
+  std::vector<Cell> cells;
+  Candidates candidates;
+  size_t begin = 0;  // the column of the token before
+  for (size_t i = 0; i < tokens.size(); ++i) {
+    const size_t end = cells.size();
+    CandidatesOf(tokens[i], capitalMeansNothing[i], candidates);
+    bool reached = false;
+    for (const Candidate& candidate : candidates) {
+      Cell cell{candidate.tag, kNever, kNone};
+      if (i == 0) cell.score = m_next[m_start * n + cell.tag] + candidate.weight;
+      for (size_t p = begin; i > 0 && p < end; ++p) {
+        const double score =
+            cells[p].score + m_next[cells[p].tag * n + cell.tag] + candidate.weight;
+        if (score > cell.score) cell.score = score, cell.from = p;
+      }
+      reached = reached || cell.score != kNever;
+      cells.push_back(cell);
+    }
+    if (!reached) {
+      // No candidate can follow what came before, or the word has none:
+      // the sentence goes on from the best sequence so far.
+      size_t best = kNone;
+      for (size_t p = begin; i > 0 && p < end; ++p) {
+        if (best == kNone || cells[p].score > cells[best].score) best = p;
+      }
+      const double before = best == kNone ? 0 : cells[best].score;
+      if (candidates.empty()) cells.push_back({m_start, before, best});
+      for (size_t c = 0; c < candidates.size(); ++c) {
+        cells[end + c].score = before + candidates[c].weight;
+        cells[end + c].from = best;
+      }
+    }
+    begin = end;
+  }
+  tags.assign(tokens.size(), -1);
+  size_t cell = kNone;
+  for (size_t p = begin; p < cells.size(); ++p) {
+    if (cell == kNone || cells[p].score > cells[cell].score) cell = p;
+  }
+  for (size_t i = tokens.size(); i-- > 0 && cell != kNone;) {
+    tags[i] = cells[cell].tag;
+    cell = cells[cell].from;
+  }
+}
+
+bool ContextModel::Fits(int tag, int32_t readingTag) const {
+  return tag >= 0 && static_cast<size_t>(tag) < m_fits.size() && readingTag >= 1 &&
+         readingTag <= CTagTable::kLastTag && m_fits[tag][readingTag];
+}
+
+}  // namespace lemmatizer
