@@ -1,6 +1,7 @@
 #include "interface/context_model.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -16,6 +17,9 @@ namespace {
 
 constexpr double kNever = -std::numeric_limits<double>::infinity();
 
+// Tag sets are a few dozen tags; the transitions take the square.
+constexpr size_t kMostTags = 256;
+
 std::vector<std::string> SplitTabs(const std::string& line) {
   std::vector<std::string> fields;
   size_t start = 0;
@@ -27,11 +31,11 @@ std::vector<std::string> SplitTabs(const std::string& line) {
   }
 }
 
+// A decimal number of 0 or more, read the same in every locale.
 bool ReadNumber(const std::string& text, double& value) {
-  if (text.empty()) return false;
-  char* end = nullptr;
-  value = std::strtod(text.c_str(), &end);
-  return end == text.c_str() + text.size() && std::isfinite(value) && value >= 0;
+  const char* end = text.data() + text.size();
+  const std::from_chars_result read = std::from_chars(text.data(), end, value);
+  return read.ec == std::errc() && read.ptr == end && std::isfinite(value) && value >= 0;
 }
 
 bool IsWordChar(uint32_t c) {
@@ -91,7 +95,7 @@ ContextModel::ContextModel(const std::string& path) {
     std::vector<std::string> fields = SplitTabs(line);
     const std::string& kind = fields[0];
     if (kind == "tag" && fields.size() >= 2) {
-      if (!m_next.empty() || TagOf(fields[1]) >= 0) {
+      if (!m_next.empty() || TagOf(fields[1]) >= 0 || m_names.size() >= kMostTags) {
         bad();
       }
       m_names.push_back(fields[1]);

@@ -67,6 +67,11 @@ TEST(Context, ADamagedModelIsRefused) {
   EXPECT_EQ(OpenError(dir), "incomplete context model : " + path);
   testing_support::WriteFile(path, "tag\tdet\nstart\tdet\nword\tthe\tdet\n");
   EXPECT_EQ(OpenError(dir), "bad line 3 in context model : " + path);
+  // Tag sets are small: the transitions take the square of their size.
+  std::string many;
+  for (int i = 0; i < 300; ++i) many += "tag\tt" + std::to_string(i) + "\n";
+  testing_support::WriteFile(path, many);
+  EXPECT_EQ(OpenError(dir), "bad line 257 in context model : " + path);
   ASSERT_EQ(std::remove(path.c_str()), 0);
   EXPECT_EQ(OpenError(dir), "opened");
 }
