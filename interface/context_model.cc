@@ -17,6 +17,8 @@ namespace {
 
 constexpr double kNever = -std::numeric_limits<double>::infinity();
 
+constexpr char kTypographicApostrophe[] = "\u2019";
+
 // Tag sets are a few dozen tags; the transitions take the square.
 constexpr size_t kMostTags = 256;
 
@@ -176,7 +178,12 @@ const ContextModel::Candidates& ContextModel::ShapeEntry(const std::string& shap
 
 void ContextModel::CandidatesOf(std::string_view token, bool capitalMeansNothing,
                                 Candidates& out) const {
-  const std::string word(token);
+  // Tagged text writes every apostrophe ' ("’s" is "'s").
+  std::string word(token);
+  for (size_t at = word.find(kTypographicApostrophe); at != std::string::npos;
+       at = word.find(kTypographicApostrophe, at)) {
+    word.replace(at, sizeof(kTypographicApostrophe) - 1, "'");
+  }
   const Candidates* asWritten = Entry(word);
   const Candidates* small = nullptr;
   if (StartsWithCapital(word)) {
@@ -213,7 +220,7 @@ void ContextModel::CandidatesOf(std::string_view token, bool capitalMeansNothing
     }
     return;
   }
-  out = ShapeCandidates(token);
+  out = ShapeCandidates(word);
 }
 
 const ContextModel::Candidates& ContextModel::ShapeCandidates(std::string_view token) const {
