@@ -38,6 +38,11 @@ ENGLISH_SHAPES = (("number", "*NUM*"), ("ordinal", "*ORD*"), ("open", "*LRB*"),
 ENGLISH_ENDINGS = (("ing", "-ing-"), ("s", "-s-"), ("tion", "-tion-"), ("ly", "-ly-"),
                    ("ed", "-ed-"))
 
+# Tagged text writes opening quotes `` and closing ones ''; running text
+# writes them so, or as one character that opens and closes.
+ENGLISH_QUOTES = (("\u201c", ("``",)), ("\u201d", ("''",)), ("\u2018", ("`",)),
+                  ('"', ("``", "''")))
+
 _ROW = re.compile(r'^("?)(.+?)\1: \{ (.*) \}\s*$')
 
 
@@ -54,6 +59,24 @@ def parse_rows(lines):
             fields.append((tag.strip().strip('"'), number.strip()))
         rows.append((m.group(2), fields))
     return rows
+
+
+def with_spellings(rows, spellings):
+    """rows and, for each (form, keys) of spellings whose form has no row,
+    a row of the form with the summed counts of the rows of keys."""
+    by_key = dict(rows)
+    out = list(rows)
+    for form, keys in spellings:
+        if form in by_key:
+            continue
+        counts = {}
+        for key in keys:
+            for tag, number in by_key.get(key, []):
+                if number.isdigit():
+                    counts[tag] = counts.get(tag, 0) + int(number)
+        if counts:
+            out.append((form, [(tag, str(n)) for tag, n in counts.items()]))
+    return out
 
 
 def model_lines(tags_rows, words_rows, unknown_rows, readings=None, shapes=ENGLISH_SHAPES,
@@ -91,7 +114,9 @@ def english_model():
     for name in ("tags.yml", "words.yml", "unknown.yml"):
         with open(lingua_tagger.DIRECTORY + name, encoding="utf-8", errors="replace") as f:
             files.append(parse_rows(f))
-    return model_lines(*files, source=" from Lingua::EN::Tagger (GPL-3)")
+    tags, words, unknown = files
+    return model_lines(tags, with_spellings(words, ENGLISH_QUOTES), unknown,
+                       source=" from Lingua::EN::Tagger (GPL-3)")
 
 
 MODELS = {"en": english_model}

@@ -38,6 +38,16 @@ class ContextModelLines(unittest.TestCase):
         self.assertEqual(["word\tmeeting\tnn\t230", "word\t-cap-\tnn\t48"], words)
         self.assertEqual(["shape\tcapitalised\t-cap-", "ending\ting\t-ing-"], body[-2:])
 
+    def test_quotes_take_the_counts_of_the_tagged_text_spellings(self):
+        rows = [("``", [("ppl", "8735")]), ("''", [("ppr", "8506")]), ('"', [("sym", "3")])]
+        out = dict(context_model.with_spellings(
+            rows, (("\u201c", ("``",)), ('"', ("``", "''")), ("\u2019\u2019", ("none",)))))
+        self.assertEqual([("ppl", "8735")], out["\u201c"])
+        # a form that has counts of its own keeps them; one whose keys have
+        # none gets no row
+        self.assertEqual([("sym", "3")], out['"'])
+        self.assertNotIn("\u2019\u2019", out)
+
 
 if __name__ == "__main__":
     unittest.main()
