@@ -86,13 +86,13 @@ bool EndsWith(std::string_view text, std::string_view ending) {
 ContextModel::ContextModel(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) RaiseText("cannot read context model : %s", path.c_str());
-  std::vector<std::vector<std::string>> next, words;
   std::string line;
   size_t number = 0;
   bool started = false;
   auto bad = [&]() { RaiseText("bad line %zu in context model : %s", number, path.c_str()); };
   while (std::getline(in, line)) {
     ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
     std::vector<std::string> fields = SplitTabs(line);
     const std::string& kind = fields[0];
@@ -144,8 +144,8 @@ ContextModel::ContextModel(const std::string& path) {
   if (m_names.empty() || m_next.empty() || !started) {
     RaiseText("incomplete context model : %s", path.c_str());
   }
-  // A word's weight with a tag: the log of the chance that the tag is
-  // given to this word, from the counts plus one.
+  // A word's weight with a tag: the log of the word's share of the words
+  // tagged so, from the counts plus one.
   std::vector<double> total(m_names.size(), 1.0);
   for (const auto& entry : m_words) {
     for (const Candidate& candidate : entry.second) total[candidate.tag] += candidate.weight;

@@ -72,6 +72,15 @@ TEST(Context, ADamagedModelIsRefused) {
   for (int i = 0; i < 300; ++i) many += "tag\tt" + std::to_string(i) + "\n";
   testing_support::WriteFile(path, many);
   EXPECT_EQ(OpenError(dir), "bad line 257 in context model : " + path);
+  // Lines that end with CR LF, as an editor elsewhere may write them, are
+  // no damage.
+  std::string crlf;
+  for (const char* c = lemm_testing::kEnglishContext; *c != '\0'; ++c) {
+    if (*c == '\n') crlf += '\r';
+    crlf += *c;
+  }
+  testing_support::WriteFile(path, crlf);
+  EXPECT_EQ(OpenError(dir), "opened");
   ASSERT_EQ(std::remove(path.c_str()), 0);
   EXPECT_EQ(OpenError(dir), "opened");
 }
