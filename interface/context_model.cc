@@ -9,6 +9,7 @@
 
 #include "dictionary/errors.h"
 #include "dictionary/tag_table.h"
+#include "interface/lemma_case.h"
 #include "platform/unicode.h"
 
 namespace lemmatizer {
@@ -17,10 +18,10 @@ namespace {
 
 constexpr double kNever = -std::numeric_limits<double>::infinity();
 
-constexpr char kTypographicApostrophe[] = "\u2019";
-
 // Tag sets are a few dozen tags; the transitions take the square.
 constexpr size_t kMostTags = 256;
+
+const std::string kCapitalised = "capitalised";
 
 std::vector<std::string> SplitTabs(const std::string& line) {
   std::vector<std::string> fields;
@@ -86,6 +87,8 @@ bool EndsWith(std::string_view text, std::string_view ending) {
 ContextModel::ContextModel(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) RaiseText("cannot read context model : %s", path.c_str());
+  std::unordered_map<std::string, std::string> shapes;       // shape -> entry
+  std::vector<std::pair<std::string, std::string>> endings;  // ending -> entry
   std::string line;
   size_t number = 0;
   bool started = false;
@@ -134,9 +137,9 @@ ContextModel::ContextModel(const std::string& path) {
         candidates.push_back({tag, count + 1});
       }
     } else if (kind == "shape" && fields.size() == 3) {
-      m_shapes[fields[1]] = fields[2];
+      shapes[fields[1]] = fields[2];
     } else if (kind == "ending" && fields.size() == 3 && !fields[1].empty()) {
-      m_endings.emplace_back(fields[1], fields[2]);
+      endings.emplace_back(fields[1], fields[2]);
     } else {
       bad();
     }
@@ -155,6 +158,15 @@ ContextModel::ContextModel(const std::string& path) {
       candidate.weight = std::log(candidate.weight / total[candidate.tag]);
     }
   }
+  // The entries of the shapes and endings, an empty one where the model
+  // has no such word.
+  const auto entryOf = [this](const std::string& key) {
+    const Candidates* entry = Entry(key);
+    return entry == nullptr ? &m_none : entry;
+  };
+  for (const auto& [shape, key] : shapes) m_shapes[shape] = entryOf(key);
+  for (const auto& [ending, key] : endings) m_endings.emplace_back(ending, entryOf(key));
+  m_adjectiveTag = CTagTable::FindTagNumber("ADJE");
 }
 
 int ContextModel::TagOf(const std::string& name) const {
@@ -171,31 +183,16 @@ const ContextModel::Candidates* ContextModel::Entry(const std::string& key) cons
 
 const ContextModel::Candidates& ContextModel::ShapeEntry(const std::string& shape) const {
   const auto found = m_shapes.find(shape);
-  if (found == m_shapes.end()) return m_none;
-  const Candidates* entry = Entry(found->second);
-  return entry == nullptr ? m_none : *entry;
+  return found == m_shapes.end() ? m_none : *found->second;
 }
 
 void ContextModel::CandidatesOf(std::string_view token, bool capitalMeansNothing,
                                 Candidates& out) const {
   // Tagged text writes every apostrophe ' ("’s" is "'s").
-  std::string word(token);
-  for (size_t at = word.find(kTypographicApostrophe); at != std::string::npos;
-       at = word.find(kTypographicApostrophe, at)) {
-    word.replace(at, sizeof(kTypographicApostrophe) - 1, "'");
-  }
+  std::string word = PlainApostrophes(token);
+  if (word.empty()) word = token;
   const Candidates* asWritten = Entry(word);
-  const Candidates* small = nullptr;
-  if (StartsWithCapital(word)) {
-    size_t pos = 0;
-    uint32_t c;
-    if (DecodeUtf8(word, pos, c) && IsUpperLetter(c)) {
-      std::string lowered;
-      AppendUtf8(LowerOf(c), lowered);
-      lowered.append(word, pos, std::string::npos);
-      small = Entry(lowered);
-    }
-  }
+  const Candidates* small = StartsWithCapital(word) ? Entry(WithFirstLetter(word, false)) : nullptr;
   // Where the capital is the sentence's, the word is what it is in lower
   // case; elsewhere it may also be a name, as an unseen capitalised word.
   if (capitalMeansNothing && small != nullptr) {
@@ -208,7 +205,7 @@ void ContextModel::CandidatesOf(std::string_view token, bool capitalMeansNothing
   }
   if (small != nullptr) {
     out = *small;
-    for (const Candidate& name : ShapeEntry("capitalised")) {
+    for (const Candidate& name : ShapeEntry(kCapitalised)) {
       bool merged = false;
       for (Candidate& candidate : out) {
         if (candidate.tag == name.tag) {
@@ -223,23 +220,18 @@ void ContextModel::CandidatesOf(std::string_view token, bool capitalMeansNothing
   out = ShapeCandidates(word);
 }
 
-const ContextModel::Candidates& ContextModel::ShapeCandidates(std::string_view token) const {
-  const std::string word(token);
-  std::string shape = ShapeOfToken(token);
+const ContextModel::Candidates& ContextModel::ShapeCandidates(const std::string& word) const {
+  std::string shape = ShapeOfToken(word);
   if (shape == "hyphenated") {
     const Candidates* last = Entry(word.substr(word.rfind('-') + 1));
     // Its last part seen as an adjective ("well-known").
-    const int32_t adjective = CTagTable::FindTagNumber("ADJE");
     for (size_t i = 0; last != nullptr && i < last->size(); ++i) {
-      if (Fits((*last)[i].tag, adjective)) shape = "hyphenated-adjective";
+      if (Fits((*last)[i].tag, m_adjectiveTag)) shape = "hyphenated-adjective";
     }
   }
   if (!shape.empty()) return ShapeEntry(shape);
   for (const auto& [ending, entry] : m_endings) {
-    if (EndsWith(token, ending)) {
-      const Candidates* found = Entry(entry);
-      return found == nullptr ? m_none : *found;
-    }
+    if (EndsWith(word, ending)) return *entry;
   }
   return ShapeEntry("unknown");
 }

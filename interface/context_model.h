@@ -29,6 +29,9 @@ class ContextModel {
   // context model : PATH", "bad line N in context model : PATH" and
   // "incomplete context model : PATH" (no tags, transitions or start).
   explicit ContextModel(const std::string& path);
+  // Its entries point into its own words.
+  ContextModel(const ContextModel&) = delete;
+  ContextModel& operator=(const ContextModel&) = delete;
 
   // The tags of one sentence's tokens (UTF-8), one per token, in `tags`.
   // capitalMeansNothing[i]: token i begins the sentence or is a word of a
@@ -41,7 +44,6 @@ class ContextModel {
   bool Fits(int tag, int32_t readingTag) const;
 
   int TagCount() const { return static_cast<int>(m_names.size()); }
-  const std::string& TagName(int tag) const { return m_names[tag]; }
 
  private:
   struct Candidate {
@@ -52,7 +54,7 @@ class ContextModel {
 
   int TagOf(const std::string& name) const;
   void CandidatesOf(std::string_view token, bool capitalMeansNothing, Candidates& out) const;
-  const Candidates& ShapeCandidates(std::string_view token) const;
+  const Candidates& ShapeCandidates(const std::string& word) const;
   const Candidates* Entry(const std::string& key) const;
   const Candidates& ShapeEntry(const std::string& shape) const;
 
@@ -61,9 +63,10 @@ class ContextModel {
   std::vector<double> m_next;             // log chance of [prev * n + tag]; -inf: never
   int m_start = 0;
   std::unordered_map<std::string, Candidates> m_words;
-  std::unordered_map<std::string, std::string> m_shapes;       // shape -> entry
-  std::vector<std::pair<std::string, std::string>> m_endings;  // ending -> entry
-  Candidates m_none;
+  Candidates m_none;  // the entry of a shape or ending the model has no word for
+  std::unordered_map<std::string, const Candidates*> m_shapes;       // into m_words
+  std::vector<std::pair<std::string, const Candidates*>> m_endings;  // into m_words
+  int32_t m_adjectiveTag = 0;                                        // "ADJE"
 };
 
 }  // namespace lemmatizer

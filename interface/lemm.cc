@@ -68,25 +68,21 @@ void OrderByContext(const ContextModel& model, std::string_view text,
   std::vector<std::string_view> sentence;
   std::vector<bool> capitalMeansNothing;
   std::vector<int> tags;
-  size_t begin = 0;
-  for (size_t i = 0; i <= tokens.size(); ++i) {
-    if (i == tokens.size() || (i > begin && tokens[i].sentenceStart)) {
-      model.TagSentence(sentence, capitalMeansNothing, tags);
-      for (size_t k = 0; k < sentence.size(); ++k) {
-        const size_t at = begin + k;
-        if (tokens[at].kind != TokenKind::kWord || readings[at].count < 2) continue;
-        const auto fits = [&](const ResultReading& r) { return model.Fits(tags[k], r.tag); };
-        const auto start = items.begin() + static_cast<std::ptrdiff_t>(first[at]);
-        const auto end = start + static_cast<std::ptrdiff_t>(readings[at].count);
-        if (!fits(*start) && std::any_of(start, end, fits)) std::stable_partition(start, end, fits);
-      }
-      sentence.clear();
-      capitalMeansNothing.clear();
-      begin = i;
+  for (size_t begin = 0, end = 0; begin < tokens.size(); begin = end) {
+    sentence.clear();
+    capitalMeansNothing.clear();
+    for (end = begin; end < tokens.size() && (end == begin || !tokens[end].sentenceStart); ++end) {
+      sentence.push_back(text.substr(tokens[end].offset, tokens[end].length));
+      capitalMeansNothing.push_back(tokens[end].sentenceStart || title[end]);
     }
-    if (i < tokens.size()) {
-      sentence.push_back(text.substr(tokens[i].offset, tokens[i].length));
-      capitalMeansNothing.push_back(tokens[i].sentenceStart || title[i]);
+    model.TagSentence(sentence, capitalMeansNothing, tags);
+    for (size_t at = begin; at < end; ++at) {
+      if (tokens[at].kind != TokenKind::kWord || readings[at].count < 2) continue;
+      const int tag = tags[at - begin];
+      const auto fits = [&](const ResultReading& r) { return model.Fits(tag, r.tag); };
+      const auto start = items.begin() + static_cast<std::ptrdiff_t>(first[at]);
+      const auto stop = start + static_cast<std::ptrdiff_t>(readings[at].count);
+      if (!fits(*start) && std::any_of(start, stop, fits)) std::stable_partition(start, stop, fits);
     }
   }
 }

@@ -16,22 +16,6 @@ bool HasKnown(const ReadingList& readings) {
   return false;
 }
 
-// `word` with every typographic apostrophe written ', or empty when it has
-// none.
-std::string PlainApostrophes(std::string_view word) {
-  std::string out;
-  bool changed = false;
-  ForEachCodePoint(word, [&](uint32_t c, size_t start, size_t end) {
-    if (c == 0x2019 || c == 0x02BC) {
-      out += '\'';
-      changed = true;
-    } else {
-      out.append(word, start, end - start);
-    }
-  });
-  return changed ? out : std::string();
-}
-
 bool IsTrieSource(ReadingSource source) {
   return source == ReadingSource::kTrie || source == ReadingSource::kTrieGuess;
 }

@@ -307,6 +307,20 @@ std::string TitleWord(std::string_view utf8) {
   return out;
 }
 
+std::string PlainApostrophes(std::string_view utf8) {
+  std::string out;
+  bool changed = false;
+  ForEachCodePoint(utf8, [&](uint32_t c, size_t start, size_t end) {
+    if (c == 0x2019 || c == 0x02BC) {
+      out += '\'';
+      changed = true;
+    } else {
+      out.append(utf8, start, end - start);
+    }
+  });
+  return changed ? out : std::string();
+}
+
 size_t ValidUtf8Prefix(std::string_view text) {
   size_t pos = 0;
   uint32_t c;

@@ -70,6 +70,10 @@ std::string LowerWord(std::string_view utf8);
 // The first cased letter in title case, every other letter lowered.
 std::string TitleWord(std::string_view utf8);
 
+// The text with every typographic apostrophe (U+2019, U+02BC) written ',
+// or empty when it has none.
+std::string PlainApostrophes(std::string_view utf8);
+
 // Calls visit(codePoint, start, end) for every code point of UTF-8 text,
 // with the offsets of its first byte and of the byte after it; a byte that
 // starts no valid sequence is U+FFFD on its own.

@@ -9,8 +9,6 @@ of a Penn Treebank tag after another), words.yml (tag counts per form) and
 unknown.yml (tag counts per class of unknown words).
 """
 
-import re
-
 from .sources import lingua_tagger
 
 # The library tag names (prefixes) of the readings a Penn Treebank tag fits.
@@ -42,24 +40,6 @@ ENGLISH_ENDINGS = (("ing", "-ing-"), ("s", "-s-"), ("tion", "-tion-"), ("ly", "-
 # writes them so, or as one character that opens and closes.
 ENGLISH_QUOTES = (("\u201c", ("``",)), ("\u201d", ("''",)), ("\u2018", ("`",)),
                   ('"', ("``", "''")))
-
-_ROW = re.compile(r'^("?)(.+?)\1: \{ (.*) \}\s*$')
-
-
-def parse_rows(lines):
-    """[(key, [(tag, number)])] of a Lingua model file's lines, in order."""
-    rows = []
-    for line in lines:
-        m = _ROW.match(line)
-        if not m:
-            continue
-        fields = []
-        for field in m.group(3).split(", "):
-            tag, _, number = field.partition(": ")
-            fields.append((tag.strip().strip('"'), number.strip()))
-        rows.append((m.group(2), fields))
-    return rows
-
 
 def with_spellings(rows, spellings):
     """rows and, for each (form, keys) of spellings whose form has no row,
@@ -109,12 +89,8 @@ def model_lines(tags_rows, words_rows, unknown_rows, readings=None, shapes=ENGLI
 
 def english_model():
     """The lines of the English model, from the installed tagger package."""
-    lingua_tagger.ensure_apt(lingua_tagger.APT)
-    files = []
-    for name in ("tags.yml", "words.yml", "unknown.yml"):
-        with open(lingua_tagger.DIRECTORY + name, encoding="utf-8", errors="replace") as f:
-            files.append(parse_rows(f))
-    tags, words, unknown = files
+    tags, words, unknown = (lingua_tagger.read_rows(name)
+                            for name in ("tags.yml", "words.yml", "unknown.yml"))
     return model_lines(tags, with_spellings(words, ENGLISH_QUOTES), unknown,
                        source=" from Lingua::EN::Tagger (GPL-3)")
 

@@ -1,6 +1,7 @@
 import unittest
 
 from lexdata import context_model
+from lexdata.sources import lingua_tagger
 
 TAGS = ['--- #YAML:1.0',
         'det: { nn: 0.47, jj: 0.2 }',
@@ -13,15 +14,10 @@ UNKNOWN = ['"-cap-": { nnp: 900, nn: 48 }']
 
 
 class ContextModelLines(unittest.TestCase):
-    def test_rows_keep_keys_in_quotes_and_their_order(self):
-        rows = context_model.parse_rows(WORDS)
-        self.assertEqual(["'s", "meeting", "odd"], [key for key, _ in rows])
-        self.assertEqual([("vbz", "1489"), ("pos", "10023")], rows[0][1])
-
     def test_model_lines(self):
         lines = context_model.model_lines(
-            context_model.parse_rows(TAGS), context_model.parse_rows(WORDS),
-            context_model.parse_rows(UNKNOWN), readings={"nn": "NOMC NABB", "det": "DET"},
+            lingua_tagger.parse_rows(TAGS), lingua_tagger.parse_rows(WORDS),
+            lingua_tagger.parse_rows(UNKNOWN), readings={"nn": "NOMC NABB", "det": "DET"},
             shapes=(("capitalised", "-cap-"),), endings=(("ing", "-ing-"),))
         body = [line for line in lines if not line.startswith("#")]
         # every tag once, in the order the transitions name them, with the

@@ -23,6 +23,7 @@
 #include "registry/language_objects.h"
 #include "registry/languages.h"
 #include "tests/fuzz/fuzz_files.h"
+#include "tests/lemm/lexicons.h"
 #include "tools/compiler/lexicon.h"
 
 namespace {
@@ -61,20 +62,6 @@ constexpr char kTrickyText[] =
     "or www.example.org, mail me@example.org: 1,000 10 000 3.14 v2.0 U.S.A. z.B. "
     "\u00abATTENTION\u00bb \u2014 \u0414\u0418\u0420\u0415\u041a\u0422\u041e\u0420"
     "\u0418\u0408\u0423\u041c \u039f\u0394\u039f\u03a3 \u20ac5 % J. Smith\tcol\n";
-
-// A context model in the form data/build-context-model writes, cut down to
-// a few tags: every kind of line, a shape and an ending.
-constexpr char kContextModel[] =
-    "# lemm context model 1\n"
-    "tag\tdet\tDET\ntag\tnn\tNOMC\tNABB\ntag\tnnp\tNOMP\ntag\tvb\tINF\tVRB\n"
-    "tag\tjj\tADJE\ntag\tpp\nstart\tpp\n"
-    "next\tpp\tdet\t0.3\nnext\tpp\tnnp\t0.2\nnext\tdet\tnn\t0.47\nnext\tdet\tjj\t0.2\n"
-    "next\tjj\tnn\t0.6\nnext\tnn\tvb\t0.1\nnext\tnnp\tvb\t0.2\nnext\tvb\tdet\t0.4\n"
-    "next\tnn\tpp\t0.2\n"
-    "word\tthe\tdet\t5000\nword\tmeeting\tnn\t230\tvb\t27\nword\t.\tpp\t900\n"
-    "word\t-cap-\tnnp\t900\tnn\t48\nword\t-ing-\tvb\t800\tjj\t180\n"
-    "word\t-unknown-\tnn\t875\tjj\t195\n"
-    "shape\tcapitalised\t-cap-\nshape\tunknown\t-unknown-\nending\ting\t-ing-\n";
 
 // A form of each lexicon line of UTF-8 `lexicon` (its first column), as
 // running text with a sentence end every seventh word.
@@ -123,7 +110,7 @@ class SeedMaker {
       Write("analyze_fuzz", code, language + '\0' + TextOfForms(utf8) + kTrickyText);
       if (code == "en") {
         Write("context_model_fuzz", code,
-              fuzzing::JoinParts(kContextModel, TextOfForms(utf8) + kTrickyText));
+              fuzzing::JoinParts(lemm_testing::kEnglishContext, TextOfForms(utf8) + kTrickyText));
       }
     }
     Write("main_dictionary_fuzz", code, fuzzing::JoinParts(language + words, main));

@@ -105,8 +105,9 @@ inline const char kRussian[] =
     "московского\tмосковский\tADJEp\n"
     "московский\tмосковский\tADJEp\n";
 
-// A context model ("<code>-context.txt") for the lexicon of context_test.cc:
-// "meeting" a noun after "the", a verb after "was".
+// A context model ("<code>-context.txt") for the lexicon of context_test.cc,
+// with every kind of line: "meeting" a noun after "the", a verb after "was".
+// It is also the seed of the context model's fuzz target.
 inline const char kEnglishContext[] =
     "# lemm context model 1\n"
     "tag\tdet\tDET\n"
@@ -133,7 +134,11 @@ inline const char kEnglishContext[] =
     "word\tsection\tnn\t30\n"
     "word\tBush\tnnp\t5000\n"
     "word\t-cap-\tnnp\t900\tnn\t48\n"
-    "shape\tcapitalised\t-cap-\n";
+    "word\t-ing-\tvbg\t800\tnn\t10\n"
+    "word\t-unknown-\tnn\t875\n"
+    "shape\tcapitalised\t-cap-\n"
+    "shape\tunknown\t-unknown-\n"
+    "ending\ting\t-ing-\n";
 
 }  // namespace lemm_testing
 

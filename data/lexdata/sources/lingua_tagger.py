@@ -21,23 +21,42 @@ CLASSES = {"nn": "N", "nns": "N", "nnp": "NP", "nnps": "NP",
            "vb": "V", "vbd": "V", "vbg": "V", "vbn": "V", "vbp": "V", "vbz": "V",
            "jj": "J", "jjr": "J", "jjs": "J", "rb": "R", "rbr": "R", "rbs": "R"}
 
-_LINE = re.compile(r'^("?)(.+?)\1: \{ (.*) \}\s*$')
+_ROW = re.compile(r'^("?)(.+?)\1: \{ (.*) \}\s*$')
+
+
+def parse_rows(lines):
+    """[(key, [(tag, number)])] of the lines of one of the tagger's model
+    files (``meeting: { nn: 230, vbg: 27 }``), in order; numbers as text."""
+    rows = []
+    for line in lines:
+        m = _ROW.match(line)
+        if not m:
+            continue
+        fields = []
+        for field in m.group(3).split(", "):
+            tag, _, number = field.partition(": ")
+            fields.append((tag.strip().strip('"'), number.strip()))
+        rows.append((m.group(2), fields))
+    return rows
 
 
 def parse_counts(lines):
     """{form: {class: count}} of words.yml's lines."""
     out = {}
-    for line in lines:
-        m = _LINE.match(line)
-        if not m:
-            continue
-        classes = out.setdefault(m.group(2), {})
-        for field in m.group(3).split(", "):
-            tag, _, count = field.partition(": ")
-            if count.strip().isdigit():
+    for form, fields in parse_rows(lines):
+        classes = out.setdefault(form, {})
+        for tag, count in fields:
+            if count.isdigit():
                 c = CLASSES.get(tag, tag)
                 classes[c] = classes.get(c, 0) + int(count)
     return out
+
+
+def read_rows(name):
+    """parse_rows of the installed model file `name` ("tags.yml", ...)."""
+    ensure_apt(APT)
+    with open(DIRECTORY + name, encoding="utf-8", errors="replace") as f:
+        return parse_rows(f)
 
 
 @functools.lru_cache(maxsize=None)   # read once
