@@ -91,17 +91,22 @@ enum {
  * name, keeps its capital first). Inside a sentence, a word with a capital
  * first letter and no lemma with a capital is guessed to be a name (tag
  * NOMP, first; the word as written or, where names take case endings, its
- * first lemma with a capital unless that is the word but for case) when the
- * dictionary does not know it, knows it first as a name or knows it only
- * untagged as itself, and, in the languages whose texts keep the common
- * words of names as written (not Russian, Serbian, Macedonian, Greek,
- * French or Danish), also when it knows it only in lower case; never in a
- * language that capitalises its nouns, nor, in Russian, Serbian, Macedonian
- * and Greek, when its first reading is an adjective's. Whether the
- * dictionary knows a word, those six languages learn from its word list
- * ("<code>-words.bin", where the dictionary has one): a word the lexicon
- * does not hold in any case is a name even where its ending makes it look
- * like known words.
+ * first lemma with a capital unless that is the word but for case; in
+ * English, the singular of a plural the lexicon holds as a common noun's,
+ * with a capital: "Iraqis" -> Iraqi) when the dictionary does not know it,
+ * knows it first as a name or knows it only untagged as itself, and, in
+ * the languages whose texts keep the common words of names as written
+ * (not Russian, Serbian, Macedonian, Greek, French or Danish), also when
+ * it knows it only in lower case; never in a language that capitalises
+ * its nouns, nor, in Russian, Serbian, Macedonian and Greek, when its
+ * first reading is an adjective's. So is the first word of a sentence
+ * that the lexicon does not hold in any case. A name guessed from its
+ * ending keeps the word's capital ("Kaminski", not "kaminski"). Whether the
+ * lexicon holds a word, the languages that do not capitalise their nouns
+ * learn from the dictionary's word list ("<code>-words.bin", where the
+ * dictionary has one; Russian "ё" is held as "е"): a word the lexicon does
+ * not hold in any case is a name even where its ending makes it look like
+ * known words.
  * For a word in lower case, lower-case readings come first.
  * Fails for invalid UTF-8 (the message gives the byte offset) and for a
  * null language or word. */

@@ -21,6 +21,13 @@ bool IsNounTag(int32_t tag) {
   return TagStartsWith(tag, "NOM") || (name != nullptr && std::string_view(name) == "NABB");
 }
 
+bool IsPluralNounTag(int32_t tag) {
+  if (!TagStartsWith(tag, "NOMC")) return false;
+  // The number is the letter after "NOMC", or after the gender letter.
+  const std::string_view rest = std::string_view(CTagTable::Entry(tag)).substr(4);
+  return (!rest.empty() && rest[0] == 'p') || (rest.size() > 1 && rest[1] == 'p');
+}
+
 bool IsUntaggedTag(int32_t tag) { return tag == kAnycTag || tag == kH0Tag; }
 
 bool IsClosedClassTag(int32_t tag) {

@@ -17,6 +17,9 @@ namespace lemmatizer {
 // Nouns: common and proper nouns ("NOM..."), nouns made of abbreviations.
 bool IsNounTag(int32_t tag);
 
+// Common nouns in the plural ("NOMCup", "NOMCfp", "NOMCpg").
+bool IsPluralNounTag(int32_t tag);
+
 // Untagged readings ("ANYC", "H0"): the lexicon gave no part of speech, so
 // the case of their lemma is not known either.
 bool IsUntaggedTag(int32_t tag);

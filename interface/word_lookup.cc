@@ -16,6 +16,22 @@ bool HasKnown(const ReadingList& readings) {
   return false;
 }
 
+// `word` with ё and Ё written е and Е.
+std::string YoAsYe(std::string_view word) {
+  std::string out(word);
+  for (size_t i = 0; i + 1 < out.size(); ++i) {
+    const unsigned char lead = static_cast<unsigned char>(out[i]);
+    const unsigned char next = static_cast<unsigned char>(out[i + 1]);
+    if (lead == 0xD1 && next == 0x91) {  // ё U+0451 -> е U+0435
+      out[i] = static_cast<char>(0xD0);
+      out[i + 1] = static_cast<char>(0xB5);
+    } else if (lead == 0xD0 && next == 0x81) {  // Ё U+0401 -> Е U+0415
+      out[i + 1] = static_cast<char>(0x95);
+    }
+  }
+  return out;
+}
+
 bool IsTrieSource(ReadingSource source) {
   return source == ReadingSource::kTrie || source == ReadingSource::kTrieGuess;
 }
@@ -202,7 +218,7 @@ const ReadingList* WordLookup::CollectReadings(std::string_view word) {
   return &m_variant;
 }
 
-void WordLookup::SetLemmaCase(const ReadingList& readings, bool sentenceStart,
+void WordLookup::SetLemmaCase(const ReadingList& readings, bool sentenceStart, bool titled,
                               ReadingList& out) const {
   const bool capitalisedNouns = m_language.row->capitalisedNouns;
   out.Clear();
@@ -219,6 +235,12 @@ void WordLookup::SetLemmaCase(const ReadingList& readings, bool sentenceStart,
       // rebuilt from the word is the sentence's, not the dictionary's (an
       // acronym's capitals are its own).
       out.Add(WithFirstLetter(lemma, false), tag, source);
+    } else if (titled && tag == kNompTag && !IsKnownSource(source) &&
+               CaseOf(readings, i, false) == LemmaCase::kSmall) {
+      // A name guessed from the ending of names: its lemma is rebuilt from
+      // the main dictionary's key, which folds case; the word's capital is
+      // the name's.
+      out.Add(WithFirstLetter(lemma, true), tag, source);
     } else {
       out.Add(lemma, tag, source);
     }
@@ -237,7 +259,10 @@ void WordLookup::GuessName(std::string_view word, ReadingList& readings) {
   }
   m_variant.Clear();
   const std::string_view first(readings.Lemma(0), readings.LemmaLength(0));
-  if (m_language.row->inflectedNames && LowerWord(first) != LowerWord(word)) {
+  // A name in the plural, where its lemma is its singular: a plural the
+  // lexicon holds as a common noun's ("Iraqis", "Systems").
+  const bool pluralName = row.pluralNames && IsPluralNounTag(readings.Tag(0)) && IsKnownWord(word);
+  if ((row.inflectedNames || pluralName) && LowerWord(first) != LowerWord(word)) {
     m_variant.Add(WithFirstLetter(first, true), kNompTag, ReadingSource::kSpecialForm);
   } else {
     m_variant.Add(word, kNompTag, ReadingSource::kSpecialForm);
@@ -252,24 +277,30 @@ bool WordLookup::IsKnownWord(std::string_view word) const {
   // there is to go by, though an unknown word that ends like known ones has
   // such readings too.
   if (m_language.words == nullptr) return HasKnown(m_probe);
-  return m_language.words->Holds(word);
+  if (m_language.words->Holds(word)) return true;
+  // The Russian key folds ё into е, and so do the lexicons written for it:
+  // "Провёл" is held as "провел".
+  if (m_language.row->normalizer != NormalizerKind::kRussian) return false;
+  const std::string plain = YoAsYe(word);
+  return plain != word && m_language.words->Holds(plain);
 }
 
 void WordLookup::Finish(const ReadingList& readings, std::string_view word, bool sentenceStart,
                         ReadingList& answer) {
   const bool capitalisedNouns = m_language.row->capitalisedNouns;
-  SetLemmaCase(readings, sentenceStart, m_probe);
   const CaseShape shape = ShapeOf(word);
   const bool capital = StartsWithCapital(word);
   // A capital first and not all capitals: whether the lexicon holds the word
   // decides both the name guess and the order.
   const bool titled = capital && shape != CaseShape::kUpper;
+  SetLemmaCase(readings, sentenceStart, titled, m_probe);
   const bool known = titled && IsKnownWord(word);
-  if (titled && !sentenceStart && !capitalisedNouns &&
-      (m_language.row->guessesNames || !known || IsNameFirst(m_probe) ||
-       IsOnlyItself(m_probe, word))) {
-    GuessName(word, m_probe);
-  }
+  // Inside a sentence a capital marks a name; at its start only that of a
+  // word the word list says the lexicon does not hold.
+  const bool nameInside = !sentenceStart && (m_language.row->guessesNames || !known ||
+                                             IsNameFirst(m_probe) || IsOnlyItself(m_probe, word));
+  const bool nameAtStart = sentenceStart && !known && m_language.words != nullptr;
+  if (titled && !capitalisedNouns && (nameInside || nameAtStart)) GuessName(word, m_probe);
   // The order: readings in the preferred case first, then the others, then
   // the names of letters; each group in the dictionary's order. A reading
   // that repeats an earlier one is dropped.

@@ -25,7 +25,11 @@
 //     lower case, the first no pronoun, article, preposition or the like,
 //     is most likely a name (not so in a language that capitalises its
 //     nouns): a guessed name (tag NOMP) comes first, the word itself or,
-//     where names take case endings, the first lemma with a capital;
+//     where names take case endings, the first lemma with a capital, and
+//     where a plural name's lemma is its singular, the singular of a
+//     plural the lexicon holds as a common noun's ("Iraqis" -> Iraqi). So is the first word of a
+//     sentence that the word list says the lexicon does not hold. A name guessed from the word's
+//     ending keeps the word's capital;
 //   - order: for a word with a capital first letter, readings whose lemma
 //     begins with a capital come first, or, for the first word of a
 //     sentence, those whose lemma begins with a small letter; for a word in
@@ -81,7 +85,8 @@ class WordLookup {
   // `m_own`, `m_variants` or `m_variant`; null when it cannot be written.
   const ReadingList* CollectReadings(std::string_view word);
   // `readings` with the lemmas' case set, into `out`.
-  void SetLemmaCase(const ReadingList& readings, bool sentenceStart, ReadingList& out) const;
+  void SetLemmaCase(const ReadingList& readings, bool sentenceStart, bool titled,
+                    ReadingList& out) const;
   // Whether the lexicon holds `word` in some case: its word list says so, or,
   // without one, m_probe holds a reading from the dictionary's own words.
   bool IsKnownWord(std::string_view word) const;

@@ -51,6 +51,9 @@ struct Language {
   unsigned files;         // LanguageFile flags
   bool capitalisedNouns;  // nouns are written with a capital (German)
   bool inflectedNames;    // names take case endings
+  // Names take no case endings, but a name in the plural is the plural of
+  // its singular ("Iraqis" of Iraqi).
+  bool pluralNames;
   // The UTF-8 interface takes a capitalised word inside a sentence that the
   // dictionary knows only in lower case for a name (a word it does not know,
   // or knows first as a name, is taken for one in every language without
@@ -70,7 +73,7 @@ struct Language {
   // The UTF-8 interface needs to know whether the lexicon holds a word to
   // tell a name from a common word: the dictionary compiler writes the
   // word list "<code>-words.bin" (dictionary/word_list.h) for these rows.
-  bool ListsWords() const { return !guessesNames && !capitalisedNouns; }
+  bool ListsWords() const { return !capitalisedNouns; }
 };
 
 // The generated rows (languages_data.cc), in table order.

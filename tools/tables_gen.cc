@@ -197,7 +197,9 @@ std::string LanguagesSource(const std::vector<Row>& rows) {
     const std::string& nouns = Field(row, "nouns");
     if (!None(nouns) && nouns != "capitalised") Fail(code + ": unknown nouns \"" + nouns + "\"");
     const std::string& names = Field(row, "names");
-    if (!None(names) && names != "inflected") Fail(code + ": unknown names \"" + names + "\"");
+    if (!None(names) && names != "inflected" && names != "plural") {
+      Fail(code + ": unknown names \"" + names + "\"");
+    }
     const std::string& capitals = Field(row, "capitals");
     if (!None(capitals) && capitals != "names") {
       Fail(code + ": unknown capitals \"" + capitals + "\"");
@@ -211,7 +213,8 @@ std::string LanguagesSource(const std::vector<Row>& rows) {
         << (None(prefix) ? "nullptr" : Literal(InCodePage(prefix, codePage, code + " prefix")))
         << ", " << Enumerator(row, "swdkey", kSwdKeys) << ", "
         << (None(edition) ? "nullptr" : Literal(edition)) << ", " << FileFlags(row) << ", "
-        << (None(nouns) ? "false" : "true") << ", " << (None(names) ? "false" : "true") << ", "
+        << (None(nouns) ? "false" : "true") << ", " << (names == "inflected" ? "true" : "false")
+        << ", " << (names == "plural" ? "true" : "false") << ", "
         << (None(capitals) ? "false" : "true") << ", " << WordList(row, "elisions") << ", "
         << WordList(row, "clitics") << "},\n";
   }

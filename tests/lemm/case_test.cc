@@ -67,7 +67,18 @@ TEST(Capitals, TitleCaseInsideASentencePrefersNames) {
   // it holds and the dictionary gives it that word's readings.
   EXPECT_EQ(Lemmas(russian, "рома"), "ром/NOMCmp");
   EXPECT_EQ(First(russian, "Рома"), "Ром");
-  EXPECT_EQ(First(russian, "Рома", LEMM_SENTENCE_START), "ром");
+  // At a sentence start too: a capital says nothing of a word the lexicon
+  // holds, but it is all there is to go by for one it does not.
+  EXPECT_EQ(First(russian, "Рома", LEMM_SENTENCE_START), "Ром");
+  EXPECT_EQ(First(English(), "Zush", LEMM_SENTENCE_START), "Zush");
+  EXPECT_EQ(First(English(), "Cars", LEMM_SENTENCE_START), "car");
+  // The lexicon writes ё as е, and holds "Провёл" so.
+  EXPECT_EQ(First(russian, "Провёл", LEMM_SENTENCE_START), "провести");
+  // In English the lemma of a name in the plural is its singular, when the
+  // lexicon holds the word as a common noun's plural; a word it does not
+  // hold is no plural of a name, however it ends.
+  EXPECT_EQ(Lemmas(English(), "Users"), "User/NOMP? user/NOMCup");
+  EXPECT_EQ(First(English(), "Zars"), "Zars");
   // Unless its ending reads as an adjective's, where names take endings.
   EXPECT_EQ(First(russian, "Сулакского"), "сулакский");
   // A word listed only untagged, as itself, says no more than that it is
@@ -95,7 +106,7 @@ TEST(Capitals, SentenceStartsInRunningText) {
   // A title: every word has a capital, which then says no more than at a
   // sentence start. One capitalised word is not a title.
   EXPECT_EQ(FirstLemmas(English(), "Attention Bush Cars"), "attention bush car");
-  EXPECT_EQ(FirstLemmas(English(), "see Attention Bush Cars"), "see Attention Bush Cars");
+  EXPECT_EQ(FirstLemmas(English(), "see Attention Bush Cars"), "see Attention Bush Car");
   EXPECT_EQ(FirstLemmas(English(), "Attention, Cars"), "attention car");
   EXPECT_EQ(FirstLemmas(English(), "Attention"), "attention");
   EXPECT_EQ(FirstLemmas(German(), "Die Stunden. Ich spielten die Stunden"),

@@ -103,7 +103,8 @@ inline const char kRussian[] =
     "Ивана\tИван\tNOMP\n"
     "Иван\tИван\tNOMP\n"
     "московского\tмосковский\tADJEp\n"
-    "московский\tмосковский\tADJEp\n";
+    "московский\tмосковский\tADJEp\n"
+    "провел\tпровести\tVRBFp\n";
 
 // A context model ("<code>-context.txt") for the lexicon of context_test.cc,
 // with every kind of line: "meeting" a noun after "the", a verb after "was".
