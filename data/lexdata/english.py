@@ -24,3 +24,24 @@ def by_tagged_text(readings, form, counts=None):
     if counts is None:
         counts = lingua_tagger.tag_counts()
     return text_order.by_counts(readings, form, counts, word_class)
+
+
+def prefixed_lemmas(rows):
+    """Hunspell (form, lemma, morph) rows with a prefix kept in the lemma.
+
+    The expansion gives a prefixed form the lemma of its stem
+    ("unsubscribe" -> subscribe, "profiled" -> file); English prefixes
+    make new words, so the lemma keeps the form's prefix (unsubscribe,
+    profile).  A prefix is told by the form's start: two or three letters
+    before the stem's first three, where the form does not begin as the
+    stem does (suffixes leave the start of an English word as it is).
+    """
+    out = []
+    for form, lemma, *rest in rows:
+        if len(lemma) >= 3 and form[:2].lower() != lemma[:2].lower():
+            for k in (2, 3):
+                if form[k:k + 3].lower() == lemma[:3].lower():
+                    lemma = form[:k] + lemma
+                    break
+        out.append((form, lemma, *rest))
+    return out
