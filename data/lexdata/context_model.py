@@ -15,7 +15,13 @@ from .sources import lingua_tagger
 # A tag that fits none (punctuation, symbols, "ex", "fw") orders nothing.
 ENGLISH_READINGS = {
     "nn": "NOMC NABB UABB", "nns": "NOMC NABB UABB", "nnp": "NOMP", "nnps": "NOMP",
-    "vb": "INF VRB", "vbp": "VRB INF", "vbz": "VRB", "vbd": "VRB PAP", "vbn": "PAP VRB",
+    # Verbs by tense and person, so that "lay" is "lie" in the past and
+    # "lay" in the present ("VRBFo": present but the third person
+    # singular; "VRBFs3", "VRBF3": that person; "VRBFp": past).
+    "vb": "INF VRBFo VRBBo VRBDo VRBHo VRBMo",
+    "vbp": "VRBFo VRBFs1 VRBBo VRBDo VRBHo VRBMo INF",
+    "vbz": "VRBF3 VRBFs3 VRBB3 VRBD3 VRBH3 VRBHs3 VRBM3 VRBMs3",
+    "vbd": "VRBFp VRBBp VRBDp VRBHp VRBMp PAP", "vbn": "PAP VRBFp VRBBp VRBDp VRBHp VRBMp",
     "vbg": "PRP GER", "md": "VRB INF",
     # Comparisons keep the order they have: the texts our users compare
     # with give "later" the lemma "late" where taggers call it an adverb.
