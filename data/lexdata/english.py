@@ -20,10 +20,52 @@ word_class = text_order.class_of(
 
 def by_tagged_text(readings, form, counts=None):
     """The readings of form in the order of the lexicon's counts of its word
-    classes (text_order.by_counts)."""
+    classes (text_order.by_counts), the lemma spelt as the form first
+    (own_spelling_first)."""
     if counts is None:
         counts = lingua_tagger.tag_counts()
-    return text_order.by_counts(readings, form, counts, word_class)
+    return own_spelling_first(text_order.by_counts(readings, form, counts, word_class), form)
+
+
+def _edits(a, b):
+    """The edit distance of two words."""
+    row = list(range(len(b) + 1))
+    for i, ca in enumerate(a, 1):
+        prev, row[0] = row[0], i
+        for j, cb in enumerate(b, 1):
+            prev, row[j] = row[j], min(row[j] + 1, row[j - 1] + 1, prev + (ca != cb))
+    return row[-1]
+
+
+def _spelt_as(form, lemma):
+    """Whether form begins with lemma, but for its last letter."""
+    common = 0
+    for x, y in zip(form.lower(), lemma.lower()):
+        if x != y:
+            break
+        common += 1
+    return common >= len(lemma) - 1
+
+
+def own_spelling_first(readings, form):
+    """The (lemma, tag) readings with a lemma that the form spells out before
+    its spelling variants: the analysers give British lemmas to American
+    forms ("realized" -> realise, realize; "favors" -> favour, favor), and
+    the form's own spelling is the lemma its text means.  Variants share a
+    tag and differ by two letters at most; the order is otherwise kept."""
+    lemmas = list(dict.fromkeys(lemma for lemma, _ in readings))
+    tags = {lemma: {t for l, t in readings if l == lemma} for lemma in lemmas}
+    moved = True
+    while moved:
+        moved = False
+        for i, j in ((i, j) for i in range(len(lemmas)) for j in range(i + 1, len(lemmas))):
+            a, b = lemmas[i], lemmas[j]
+            if (tags[a] & tags[b] and _spelt_as(form, b) and not _spelt_as(form, a)
+                    and _edits(a, b) <= 2):
+                lemmas.insert(i, lemmas.pop(j))
+                moved = True
+                break
+    return [r for lemma in lemmas for r in readings if r[0] == lemma]
 
 
 def prefixed_lemmas(rows):

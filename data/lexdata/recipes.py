@@ -442,7 +442,8 @@ RECIPES = {
         "the analysers lack; Hunspell en_US fills the rest (untagged, ANYC; a "
         "prefixed form's lemma keeps its prefix: unsubscribe, not subscribe). "
         "A form's lemmas are ordered by how often Lingua::EN::Tagger's lexicon "
-        "tags the form as their word class.",
+        "tags the form as their word class, and the lemma the form spells out "
+        "comes before its spelling variants (realized: realize, realise).",
         reorder=english.by_tagged_text, order_source=(english.APT, english.source)),
     "de": Recipe(
         15,

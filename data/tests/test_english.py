@@ -15,6 +15,23 @@ class EnglishOrderByTaggedText(unittest.TestCase):
         self.assertEqual(later, order(later, "later"))
 
 
+class EnglishOwnSpellingFirst(unittest.TestCase):
+    def test_the_lemma_the_form_spells_out_comes_first(self):
+        realized = [("realise", "VRBFp"), ("realise", "PAPF"), ("realize", "VRBFp"),
+                    ("realize", "PAPF")]
+        self.assertEqual([("realize", "VRBFp"), ("realize", "PAPF"), ("realise", "VRBFp"),
+                          ("realise", "PAPF")], english.own_spelling_first(realized, "realized"))
+        favors = [("favour", "NOMCup"), ("favor", "NOMCup")]
+        self.assertEqual(favors[::-1], english.own_spelling_first(favors, "favors"))
+        # both spelt out, or other words: the order stands
+        masses = [("mass", "NOMCup"), ("masse", "NOMCup")]
+        self.assertEqual(masses, english.own_spelling_first(masses, "masses"))
+        lay = [("lie", "VRBFp"), ("lay", "VRBFo")]
+        self.assertEqual(lay, english.own_spelling_first(lay, "lay"))
+        leaves = [("leaf", "NOMCup"), ("leave", "NOMCup")]
+        self.assertEqual(leaves, english.own_spelling_first(leaves, "leaves"))
+
+
 class EnglishPrefixedLemmas(unittest.TestCase):
     def test_a_prefixed_form_keeps_its_prefix(self):
         rows = [("unsubscribe", "subscribe", ""), ("profiled", "file", ""),
