@@ -13,6 +13,7 @@
 #include "dictionary/tag_table.h"
 #include "interface/language_handle.h"
 #include "interface/lemm_results.h"
+#include "interface/tokenizer.h"
 #include "interface/word_lookup.h"
 #include "lemm_version.h"
 #include "platform/unicode.h"
@@ -135,7 +136,10 @@ lemm_readings* lemm_lemmatize(const lemm_language* language, const char* word, s
     lemmatizer::ReadingList list;
     auto result = std::make_unique<lemm_readings>();
     result->owned = true;
-    if (!lookup.Lemmatize(text, (options & LEMM_SENTENCE_START) != 0, list)) {
+    if (lemmatizer::IsWebAddress(text)) {
+      // No word's ending is a URL's: the address is its own lemma.
+      list.Add(text, lemmatizer::kAnycTag, lemmatizer::ReadingSource::kSpecialForm);
+    } else if (!lookup.Lemmatize(text, (options & LEMM_SENTENCE_START) != 0, list)) {
       result->status = LEMM_UNWRITABLE;
     }
     lemmatizer::AppendReadings(list, result->ownItems, result->ownText);

@@ -108,6 +108,8 @@ enum {
  * not hold in any case is a name even where its ending makes it look like
  * known words.
  * For a word in lower case, lower-case readings come first.
+ * A URL or an e-mail address (as lemm_analyze reads them in text) is its
+ * own lemma, untagged ("ANYC") and not known.
  * Fails for invalid UTF-8 (the message gives the byte offset) and for a
  * null language or word. */
 LEMMATIZER_EXPORT lemm_readings* lemm_lemmatize(const lemm_language* language, const char* word,

@@ -424,6 +424,15 @@ struct Tokenizer::Scan {
   }
 };
 
+bool IsWebAddress(std::string_view text) {
+  static const SplitOffWords kNoWords;
+  const Tokenizer tokenizer(kNoWords, nullptr);
+  std::vector<Token> tokens;
+  tokenizer.Tokenize(text, false, tokens);
+  return tokens.size() == 1 && tokens[0].length == text.size() &&
+         (tokens[0].kind == TokenKind::kUrl || tokens[0].kind == TokenKind::kEmail);
+}
+
 Tokenizer::Tokenizer(const SplitOffWords& words, KnownWord known)
     : m_words(words), m_known(std::move(known)) {}
 

@@ -73,6 +73,10 @@ class Tokenizer {
   KnownWord m_known;
 };
 
+// Whether the whole of `text` (valid UTF-8) is one URL or e-mail address,
+// as Tokenize reads them in running text.
+bool IsWebAddress(std::string_view text);
+
 // One flag per token: whether it is a word of a title, a sentence of two
 // or more words with letters that all begin with a capital ("Keep Your
 // Account Secure"), where a capital says as little as at a sentence start.

@@ -26,6 +26,14 @@ TEST(Kinds, UrlsAndEmailAddressesStayWhole) {
             "word*:mail email:me.too@mail.example.co.uk punctuation:!");
   // No address without a domain of two parts.
   EXPECT_EQ(Tokens(English(), "a@b"), "word*:a punctuation:@ word:b");
+  // Handed over as one word, an address is its own lemma, whatever word
+  // its end looks like.
+  EXPECT_EQ(lemm_testing::Lemmas(English(), "http://example.org/cars"),
+            "http://example.org/cars/ANYC?");
+  EXPECT_EQ(lemm_testing::Lemmas(English(), "www.example.org/users"),
+            "www.example.org/users/ANYC?");
+  EXPECT_EQ(lemm_testing::Lemmas(English(), "me@example.org"), "me@example.org/ANYC?");
+  EXPECT_EQ(lemm_testing::Lemmas(English(), "cars"), "car/NOMCup");
 }
 
 TEST(Kinds, NumbersWithSeparatorsStayWhole) {
