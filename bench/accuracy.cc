@@ -32,11 +32,11 @@
 #include <vector>
 
 #include "bench/gold_sets.h"
-#include "tools/lemm/language_session.h"
 #include "interface/lemm.h"
 #include "interface/lemmatizer.h"
 #include "platform/unicode.h"
 #include "registry/languages.h"
+#include "tools/lemm/language_session.h"
 
 namespace {
 
@@ -65,7 +65,9 @@ std::string WithoutMarks(const std::string& lemma) {
 }
 
 // With -v, every content word whose first lemma misses goes to standard
-// error: form, gold lemma, first lemma, and "*" for a sentence start.
+// error: form, gold lemma, first lemma, and "*" for a sentence start or "+"
+// for a word that the text's tokens do not hold as one (it is answered
+// alone).
 bool verbose = false;
 
 struct Score {
@@ -168,7 +170,12 @@ void ScoreUtf8(const lemm_language* language, const GoldSentence& sentence, Scor
       ++scores.notToken;
       lemm_readings* alone = lemm_lemmatize(language, first.form.data(), first.form.size(),
                                             span.offset == 0 ? LEMM_SENTENCE_START : 0, &error);
-      scores.utf8.Add(LemmasOf(alone), first.lemma);
+      const std::vector<std::string> lemmas = LemmasOf(alone);
+      scores.utf8.Add(lemmas, first.lemma);
+      if (verbose && (lemmas.empty() || lemmas[0] != first.lemma)) {
+        std::cerr << first.form << '\t' << first.lemma << '\t' << (lemmas.empty() ? "" : lemmas[0])
+                  << "\t+\n";
+      }
       lemm_readings_destroy(alone);
       continue;
     }
@@ -216,7 +223,8 @@ int main(int argc, char** argv) {
     } else if (arg == "-h" || arg == "--help") {
       std::cout << "usage: lemm-accuracy [-d DICTDIR] [-g GOLDDIR] [-v] [CODE...]\n"
                    "  -v  every missed first lemma of the UTF-8 interface on standard error:\n"
-                   "      form, gold lemma, first lemma, * for a sentence start\n";
+                   "      form, gold lemma, first lemma, * for a sentence start or + for a\n"
+                   "      word the text's tokens do not hold as one (answered alone)\n";
       return 0;
     } else {
       codes.push_back(arg);
