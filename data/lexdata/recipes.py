@@ -437,9 +437,11 @@ RECIPES = {
         4,
         [Apertium(pronoun_lemma=lambda form, tags: english_pronoun_lemma(tags)),
          Tagged("wordnet exceptions", "wordnet", wordnet.readings, apt=wordnet.APT),
+         Tagged("wordnet nouns in -ing", "wordnet", wordnet.ing_nouns, apt=wordnet.APT),
          Hunspell("hunspell-en-us", "en_US", lemmas=english.prefixed_lemmas)],
         "Apertium first (tagged); WordNet's exception lists for irregular forms "
-        "the analysers lack; Hunspell en_US fills the rest (untagged, ANYC; a "
+        "the analysers lack, and its nouns in -ing (sharing, timing), which the "
+        "analysers know only as verb forms; Hunspell en_US fills the rest (untagged, ANYC; a "
         "prefixed form's lemma keeps its prefix: unsubscribe, not subscribe). "
         "A form's lemmas are ordered by how often Lingua::EN::Tagger's lexicon "
         "tags the form as their word class, and the lemma the form spells out "
