@@ -18,6 +18,7 @@ import collections
 import functools
 
 from .common import figures_note
+from .hunspell import keep_prefixes
 from .sources import grammar_tables, hunspell, tesseract
 
 TABLES = ["al-verbs.tsv", "al-closed.tsv"]
@@ -27,7 +28,8 @@ APT = [HUNSPELL[0]] + tesseract.apt("sqi")
 NOTE = ("The irregular verbs (jam, kam, them, bëj, vij, dal, di, shoh, marr, jap, "
         "vete and others) and the pronouns from a grammar's tables "
         "(data/paradigms/al-*.tsv) first; then the Hunspell sq_AL expansion, "
-        "untagged, its lemmas weighed by the Tesseract Albanian word list: the "
+        "untagged, a prefixed form's lemma keeping its prefix (përcaktuar -> "
+        "përcaktoj, not caktoj), its lemmas weighed by the Tesseract Albanian word list: the "
         "lemma with more of its forms attested in running text first, lemmas "
         "no text attests dropped beside attested ones.")
 
@@ -72,6 +74,8 @@ def tables():
 
 
 def weighed_expansion():
-    """The Hunspell expansion, weighed by the word list."""
+    """The Hunspell expansion, weighed by the word list, a prefixed form's
+    lemma keeping its prefix (përcaktuar -> përcaktoj, not caktoj)."""
     rows, sources = hunspell.readings(*HUNSPELL)
-    return weighed(rows, _text_words()), sources + [tesseract.source("sqi")]
+    return (weighed(keep_prefixes(rows), _text_words()),
+            sources + [tesseract.source("sqi")])

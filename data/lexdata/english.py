@@ -67,23 +67,3 @@ def own_spelling_first(readings, form):
                 break
     return [r for lemma in lemmas for r in readings if r[0] == lemma]
 
-
-def prefixed_lemmas(rows):
-    """Hunspell (form, lemma, morph) rows with a prefix kept in the lemma.
-
-    The expansion gives a prefixed form the lemma of its stem
-    ("unsubscribe" -> subscribe, "profiled" -> file); English prefixes
-    make new words, so the lemma keeps the form's prefix (unsubscribe,
-    profile).  A prefix is told by the form's start: two or three letters
-    before the stem's first three, where the form does not begin as the
-    stem does (suffixes leave the start of an English word as it is).
-    """
-    out = []
-    for form, lemma, *rest in rows:
-        if len(lemma) >= 3 and form[:2].lower() != lemma[:2].lower():
-            for k in (2, 3):
-                if form[k:k + 3].lower() == lemma[:3].lower():
-                    lemma = form[:k] + lemma
-                    break
-        out.append((form, lemma, *rest))
-    return out

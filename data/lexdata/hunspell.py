@@ -255,3 +255,28 @@ class Dictionary:
                     continue
                 seen.add(form)
                 yield form, lemma, (morph + " " + amorph).strip()
+
+
+def keep_prefixes(rows, inflectional=()):
+    """(form, lemma, morph...) rows of an expansion with a prefix kept in the
+    lemma.
+
+    The expansion gives a prefixed form the lemma of its stem ("unsubscribe"
+    -> subscribe, Serbian "nepostojanje" -> postojanje); where prefixes make
+    new words, the lemma keeps the form's prefix (unsubscribe,
+    nepostojanje).  A prefix is told by the form's start: two or three
+    letters before the stem's first three, where the form does not begin
+    as the stem does (suffixes leave the start of a word as it is).
+    inflectional: prefixes that make a form of the same word (the Serbian
+    superlative's "naj"), which the lemma does not take.
+    """
+    out = []
+    for form, lemma, *rest in rows:
+        if len(lemma) >= 3 and form[:2].lower() != lemma[:2].lower():
+            for k in (2, 3):
+                if (form[k:k + 3].lower() == lemma[:3].lower()
+                        and form[:k].lower() not in inflectional):
+                    lemma = form[:k] + lemma
+                    break
+        out.append((form, lemma, *rest))
+    return out

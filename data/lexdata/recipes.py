@@ -13,6 +13,7 @@ import functools
 import os
 
 from . import albanian, dutch, english, finnish, greek, russian_cases
+from .hunspell import keep_prefixes
 from .merge import Layer
 from .script import is_cyrillic_word, serbian_lemma, serbian_to_cyrillic
 from .sources import (apertium, apertium_words, ding, frog, german_determiners,
@@ -438,7 +439,7 @@ RECIPES = {
         [Apertium(pronoun_lemma=lambda form, tags: english_pronoun_lemma(tags)),
          Tagged("wordnet exceptions", "wordnet", wordnet.readings, apt=wordnet.APT),
          Tagged("wordnet nouns in -ing", "wordnet", wordnet.ing_nouns, apt=wordnet.APT),
-         Hunspell("hunspell-en-us", "en_US", lemmas=english.prefixed_lemmas)],
+         Hunspell("hunspell-en-us", "en_US", lemmas=keep_prefixes)],
         "Apertium first (tagged); WordNet's exception lists for irregular forms "
         "the analysers lack, and its nouns in -ing (sharing, timing), which the "
         "analysers know only as verb forms; Hunspell en_US fills the rest (untagged, ANYC; a "
@@ -537,9 +538,12 @@ RECIPES = {
         [Apertium(convert=lambda s: s.replace("ð", "đ").replace("Ð", "Đ"),
                   pronoun_lemma=lambda form, tags: serbian_pronoun_lemma(tags),
                   pronoun_lemmas=SERBIAN_PRONOUN_LEMMAS),
-         Hunspell("hunspell-sr", "sr_Latn_RS")],
+         Hunspell("hunspell-sr", "sr_Latn_RS",
+                  lemmas=lambda rows: keep_prefixes(rows, inflectional=("naj",)))],
         "Apertium hbs-* (tagged, Latin script) first, with " + _SERBIAN_NOTE +
-        "; Hunspell sr_Latn_RS (untagged) fills unknown forms.",
+        "; Hunspell sr_Latn_RS (untagged) fills unknown forms, a prefixed form's "
+        "lemma keeping its prefix (nepostojanje, not postojanje; not the "
+        "superlative's naj-).",
         finish=serbian_lemmas),
     # sk reads the Serbian analysers of sl and transliterates them
     "sk": Recipe(
@@ -547,9 +551,12 @@ RECIPES = {
         [Apertium(of="sl", convert=serbian_to_cyrillic,
                   pronoun_lemma=lambda form, tags: serbian_pronoun_lemma(tags),
                   pronoun_lemmas=SERBIAN_PRONOUN_LEMMAS),
-         Hunspell("hunspell-sr", "sr_RS")],
+         Hunspell("hunspell-sr", "sr_RS",
+                  lemmas=lambda rows: keep_prefixes(rows, inflectional=("нај",)))],
         "Apertium hbs-* transliterated to Cyrillic first, with " + _SERBIAN_NOTE +
-        "; Hunspell sr_RS (untagged) fills unknown forms.",
+        "; Hunspell sr_RS (untagged) fills unknown forms, a prefixed form's "
+        "lemma keeping its prefix (непостојање, not постојање; not the "
+        "superlative's нај-).",
         finish=serbian_lemmas),
     "mk": Recipe(
         25,

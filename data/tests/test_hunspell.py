@@ -2,7 +2,7 @@ import os
 import tempfile
 import unittest
 
-from lexdata.hunspell import Dictionary
+from lexdata.hunspell import Dictionary, keep_prefixes
 
 
 def expand(aff, dic):
@@ -112,6 +112,26 @@ SFX E o i [^c]o
         self.assertEqual([("box", "box"), ("boxes", "box"), ("cat", "cat"),
                           ("cats", "cat"), ("gatti", "gatto"), ("gatto", "gatto"),
                           ("gattos", "gatto")], got)
+
+
+class KeepPrefixes(unittest.TestCase):
+    def test_a_prefixed_form_keeps_its_prefix(self):
+        rows = [("unsubscribe", "subscribe", ""), ("profiled", "file", ""),
+                ("reinvigorating", "invigorate", ""), ("nepostojanje", "postojanje", ""),
+                # suffixes leave the start alone, and so do forms of the stem
+                ("subscribed", "subscribe", ""), ("filed", "file", ""),
+                # a start the stem does not follow is no prefix
+                ("went", "go", ""), ("Ken", "K", "")]
+        self.assertEqual([("unsubscribe", "unsubscribe", ""), ("profiled", "profile", ""),
+                          ("reinvigorating", "reinvigorate", ""),
+                          ("nepostojanje", "nepostojanje", ""),
+                          ("subscribed", "subscribe", ""), ("filed", "file", ""),
+                          ("went", "go", ""), ("Ken", "K", "")], keep_prefixes(rows))
+
+    def test_an_inflectional_prefix_stays_out(self):
+        rows = [("najistaknutiji", "istaknut", ""), ("neistaknut", "istaknut", "")]
+        self.assertEqual([("najistaknutiji", "istaknut", ""), ("neistaknut", "neistaknut", "")],
+                         keep_prefixes(rows, inflectional=("naj",)))
 
 
 if __name__ == "__main__":
