@@ -203,7 +203,8 @@ CharClass ClassOf(uint32_t c) {
 }
 
 uint32_t LowerOf(uint32_t c) {
-  if (c < 0x41) return c;
+  // ASCII first: most letters of most text, and no table holds one.
+  if (c < 0x80) return In(c, 'A', 'Z') ? c + 0x20 : c;
   for (const ShiftedRange& r : kShiftedRanges) {
     if (In(c, r.firstCapital, r.lastCapital)) return c + r.distance;
   }
@@ -219,7 +220,7 @@ uint32_t LowerOf(uint32_t c) {
 }
 
 uint32_t UpperOf(uint32_t c) {
-  if (c < 0x61) return c;
+  if (c < 0x80) return In(c, 'a', 'z') ? c - 0x20 : c;
   for (const ShiftedRange& r : kShiftedRanges) {
     if (In(c, r.firstCapital + r.distance, r.lastCapital + r.distance)) return c - r.distance;
   }
@@ -238,6 +239,7 @@ uint32_t UpperOf(uint32_t c) {
 }
 
 uint32_t TitleOf(uint32_t c) {
+  if (c < 0x80) return UpperOf(c);
   if (const Digraph* d = DigraphOf(c)) return d->title;
   return UpperOf(c);
 }
