@@ -134,6 +134,65 @@ CharClass GeneralPunctuationClass(uint32_t c) {
   return CharClass::kPunctuation;
 }
 
+uint32_t SearchLower(uint32_t c) {
+  if (c < 0x41) return c;
+  for (const ShiftedRange& r : kShiftedRanges) {
+    if (In(c, r.firstCapital, r.lastCapital)) return c + r.distance;
+  }
+  if (c == 0x0130) return 'i';
+  if (const PairedBlock* block = PairedBlockOf(c)) {
+    return ((c % 2 == 0) == block->capitalEven) ? c + 1 : c;
+  }
+  for (const CasePair& pair : kSinglePairs) {
+    if (c == pair.capital) return pair.small;
+  }
+  if (const Digraph* d = DigraphOf(c)) return d->small;
+  return c;
+}
+
+uint32_t SearchUpper(uint32_t c) {
+  if (c < 0x61) return c;
+  for (const ShiftedRange& r : kShiftedRanges) {
+    if (In(c, r.firstCapital + r.distance, r.lastCapital + r.distance)) return c - r.distance;
+  }
+  if (c == kFinalSigma) return kCapitalSigma;
+  if (c == 0x0131) return 'I';
+  if (c == 0x017F) return 'S';
+  if (c == 0x00DF) return c;  // sharp s keeps its form
+  if (const PairedBlock* block = PairedBlockOf(c)) {
+    return ((c % 2 == 0) == block->capitalEven) ? c : c - 1;
+  }
+  for (const CasePair& pair : kSinglePairs) {
+    if (c == pair.small) return pair.capital;
+  }
+  if (const Digraph* d = DigraphOf(c)) return d->capital;
+  return c;
+}
+
+// The case of the letters below kMappedEnd (Latin, Greek, Cyrillic,
+// Armenian), searched in the tables above once: their text looks up every
+// letter.
+constexpr uint32_t kMappedEnd = 0x0600;
+
+struct MappedCase {
+  uint32_t lower[kMappedEnd];
+  uint32_t upper[kMappedEnd];
+};
+
+MappedCase SearchAll() {
+  MappedCase table;
+  for (uint32_t c = 0; c < kMappedEnd; ++c) {
+    table.lower[c] = SearchLower(c);
+    table.upper[c] = SearchUpper(c);
+  }
+  return table;
+}
+
+const MappedCase& Mapped() {
+  static const MappedCase mapped = SearchAll();
+  return mapped;
+}
+
 }  // namespace
 
 CharClass ClassOf(uint32_t c) {
@@ -203,39 +262,16 @@ CharClass ClassOf(uint32_t c) {
 }
 
 uint32_t LowerOf(uint32_t c) {
-  // ASCII first: most letters of most text, and no table holds one.
+  // ASCII first: most letters of most text.
   if (c < 0x80) return In(c, 'A', 'Z') ? c + 0x20 : c;
-  for (const ShiftedRange& r : kShiftedRanges) {
-    if (In(c, r.firstCapital, r.lastCapital)) return c + r.distance;
-  }
-  if (c == 0x0130) return 'i';
-  if (const PairedBlock* block = PairedBlockOf(c)) {
-    return ((c % 2 == 0) == block->capitalEven) ? c + 1 : c;
-  }
-  for (const CasePair& pair : kSinglePairs) {
-    if (c == pair.capital) return pair.small;
-  }
-  if (const Digraph* d = DigraphOf(c)) return d->small;
-  return c;
+  if (c < kMappedEnd) return Mapped().lower[c];
+  return SearchLower(c);
 }
 
 uint32_t UpperOf(uint32_t c) {
   if (c < 0x80) return In(c, 'a', 'z') ? c - 0x20 : c;
-  for (const ShiftedRange& r : kShiftedRanges) {
-    if (In(c, r.firstCapital + r.distance, r.lastCapital + r.distance)) return c - r.distance;
-  }
-  if (c == kFinalSigma) return kCapitalSigma;
-  if (c == 0x0131) return 'I';
-  if (c == 0x017F) return 'S';
-  if (c == 0x00DF) return c;  // sharp s keeps its form
-  if (const PairedBlock* block = PairedBlockOf(c)) {
-    return ((c % 2 == 0) == block->capitalEven) ? c : c - 1;
-  }
-  for (const CasePair& pair : kSinglePairs) {
-    if (c == pair.small) return pair.capital;
-  }
-  if (const Digraph* d = DigraphOf(c)) return d->capital;
-  return c;
+  if (c < kMappedEnd) return Mapped().upper[c];
+  return SearchUpper(c);
 }
 
 uint32_t TitleOf(uint32_t c) {
