@@ -68,9 +68,11 @@ std::string WithFirstLetter(std::string_view lemma, bool capital) {
 LemmaCase CaseOf(const ReadingList& readings, size_t i, bool capitalisedNouns) {
   if (readings.Source(i) == ReadingSource::kPwdBehind) return LemmaCase::kNone;
   if (capitalisedNouns && IsUntaggedTag(readings.Tag(i))) return LemmaCase::kNone;
-  const std::string_view lemma(readings.Lemma(i), readings.LemmaLength(i));
-  if (ShapeOf(lemma) == CaseShape::kNone) return LemmaCase::kNone;
-  return StartsWithCapital(lemma) ? LemmaCase::kCapital : LemmaCase::kSmall;
+  bool capital = false;
+  if (!FirstCasedLetter(std::string_view(readings.Lemma(i), readings.LemmaLength(i)), capital)) {
+    return LemmaCase::kNone;
+  }
+  return capital ? LemmaCase::kCapital : LemmaCase::kSmall;
 }
 
 }  // namespace lemmatizer

@@ -301,14 +301,25 @@ CaseShape ShapeOf(std::string_view utf8) {
   return CaseShape::kMixed;
 }
 
+bool FirstCasedLetter(std::string_view utf8, bool& capital) {
+  size_t pos = 0;
+  while (pos < utf8.size()) {
+    uint32_t c;
+    if (!DecodeUtf8(utf8, pos, c)) {
+      ++pos;  // a broken sequence is no letter
+      continue;
+    }
+    if (IsCased(c)) {
+      capital = IsUpperLetter(c) || TitleOf(c) == c;
+      return true;
+    }
+  }
+  return false;
+}
+
 bool StartsWithCapital(std::string_view utf8) {
-  bool result = false, decided = false;
-  ForEachCodePoint(utf8, [&](uint32_t c, size_t, size_t) {
-    if (decided || !IsCased(c)) return;
-    decided = true;
-    result = IsUpperLetter(c) || TitleOf(c) == c;
-  });
-  return result;
+  bool capital = false;
+  return FirstCasedLetter(utf8, capital) && capital;
 }
 
 std::string LowerWord(std::string_view utf8) {

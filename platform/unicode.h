@@ -63,6 +63,10 @@ CaseShape ShapeOf(std::string_view utf8);
 // capital, or a title-case digraph.
 bool StartsWithCapital(std::string_view utf8);
 
+// Whether the text holds a cased letter; if so, `capital` says whether the
+// first is a capital or a title-case digraph (as StartsWithCapital).
+bool FirstCasedLetter(std::string_view utf8, bool& capital);
+
 // Every letter lowered; a capital sigma that ends a word (a letter before
 // it, none after it) becomes final sigma.
 std::string LowerWord(std::string_view utf8);
