@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <limits>
 
 #include "dictionary/errors.h"
@@ -23,19 +24,20 @@ constexpr size_t kMostTags = 256;
 
 const std::string kCapitalised = "capitalised";
 
-std::vector<std::string> SplitTabs(const std::string& line) {
-  std::vector<std::string> fields;
+// The tab-separated fields of `line`, into `fields`: views into the line.
+void SplitTabs(std::string_view line, std::vector<std::string_view>& fields) {
+  fields.clear();
   size_t start = 0;
   for (;;) {
     const size_t tab = line.find('\t', start);
-    fields.push_back(line.substr(start, tab - start));
-    if (tab == std::string::npos) return fields;
+    fields.push_back(line.substr(start, tab == std::string_view::npos ? tab : tab - start));
+    if (tab == std::string_view::npos) return;
     start = tab + 1;
   }
 }
 
 // A decimal number of 0 or more, read the same in every locale.
-bool ReadNumber(const std::string& text, double& value) {
+bool ReadNumber(std::string_view text, double& value) {
   const char* end = text.data() + text.size();
   const std::from_chars_result read = std::from_chars(text.data(), end, value);
   return read.ec == std::errc() && read.ptr == end && std::isfinite(value) && value >= 0;
@@ -89,21 +91,25 @@ ContextModel::ContextModel(const std::string& path) {
   if (!in) RaiseText("cannot read context model : %s", path.c_str());
   std::unordered_map<std::string, std::string> shapes;       // shape -> entry
   std::vector<std::pair<std::string, std::string>> endings;  // ending -> entry
-  std::string line;
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<std::string_view> fields;
   size_t number = 0;
   bool started = false;
   auto bad = [&]() { RaiseText("bad line %zu in context model : %s", number, path.c_str()); };
-  while (std::getline(in, line)) {
+  for (size_t at = 0; at < text.size();) {
+    const size_t end = std::min(text.find('\n', at), text.size());
+    std::string_view line(text.data() + at, end - at);
+    at = end + 1;
     ++number;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty() || line[0] == '#') continue;
-    std::vector<std::string> fields = SplitTabs(line);
-    const std::string& kind = fields[0];
+    SplitTabs(line, fields);
+    const std::string_view kind = fields[0];
     if (kind == "tag" && fields.size() >= 2) {
       if (!m_next.empty() || TagOf(fields[1]) >= 0 || m_names.size() >= kMostTags) {
         bad();
       }
-      m_names.push_back(fields[1]);
+      m_names.emplace_back(fields[1]);
       std::vector<bool> fits(CTagTable::kLastTag + 1, false);
       for (size_t i = 2; i < fields.size(); ++i) {
         if (fields[i].empty()) bad();
@@ -128,8 +134,9 @@ ContextModel::ContextModel(const std::string& path) {
       if (prev < 0 || tag < 0 || !ReadNumber(fields[3], chance)) bad();
       m_next[prev * m_names.size() + tag] = chance > 0 ? std::log(chance) : kNever;
     } else if (kind == "word" && fields.size() >= 4 && fields.size() % 2 == 0) {
-      Candidates& candidates = m_words[fields[1]];
+      Candidates& candidates = m_words[std::string(fields[1])];
       if (!candidates.empty()) bad();
+      candidates.reserve((fields.size() - 2) / 2);
       for (size_t i = 2; i < fields.size(); i += 2) {
         const int tag = TagOf(fields[i]);
         double count = 0;
@@ -137,7 +144,7 @@ ContextModel::ContextModel(const std::string& path) {
         candidates.push_back({tag, count + 1});
       }
     } else if (kind == "shape" && fields.size() == 3) {
-      shapes[fields[1]] = fields[2];
+      shapes[std::string(fields[1])] = fields[2];
     } else if (kind == "ending" && fields.size() == 3 && !fields[1].empty()) {
       endings.emplace_back(fields[1], fields[2]);
     } else {
@@ -169,7 +176,7 @@ ContextModel::ContextModel(const std::string& path) {
   m_adjectiveTag = CTagTable::FindTagNumber("ADJE");
 }
 
-int ContextModel::TagOf(const std::string& name) const {
+int ContextModel::TagOf(std::string_view name) const {
   for (size_t i = 0; i < m_names.size(); ++i) {
     if (m_names[i] == name) return static_cast<int>(i);
   }

@@ -52,7 +52,7 @@ class ContextModel {
   };
   using Candidates = std::vector<Candidate>;
 
-  int TagOf(const std::string& name) const;
+  int TagOf(std::string_view name) const;
   void CandidatesOf(std::string_view token, bool capitalMeansNothing, Candidates& out) const;
   const Candidates& ShapeCandidates(const std::string& word) const;
   const Candidates* Entry(const std::string& key) const;
