@@ -36,6 +36,23 @@ class LibraryTagNames(unittest.TestCase):
                 self.assertEqual(set(), m.names() - names)
 
 
+class Glossary(unittest.TestCase):
+    """The tag page (tools/tag_page.cc) spells out every source tag of every
+    rule with data/tag-glossary.tsv, and refuses to write without one."""
+
+    def test_every_source_tag_has_a_meaning(self):
+        meanings = set()
+        with open(os.path.join(DATA_DIR, "tag-glossary.tsv"), encoding="utf-8") as f:
+            for line in f:
+                fields = line.rstrip("\n").split("\t")
+                if len(fields) == 3 and not line.startswith("#"):
+                    meanings.add((fields[0], fields[1]))
+        for tagset, m in all_maps():
+            with self.subTest(tagset=tagset):
+                tokens = {t.lstrip("!") for toks, _, _ in m.rules for t in toks}
+                self.assertEqual(set(), {t for t in tokens if (tagset, t) not in meanings})
+
+
 class RuleMatching(unittest.TestCase):
     def setUp(self):
         self.m = TagMap.parse(
