@@ -110,8 +110,10 @@ TEST(BenchChildProcess, CapturesStandardOutputAndTheExitStatus) {
 class BenchPeers : public ::testing::Test {
  protected:
   void SetUp() override {
+    // A file of each test's own: ctest runs the two at once.
+    const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
     std::string error;
-    ASSERT_TRUE(m_stream.Read(WriteFile("peers.txt", "running\ncats\nxqzvw\n"), 1252, error));
+    ASSERT_TRUE(m_stream.Read(WriteFile(name + ".txt", "running\ncats\nxqzvw\n"), 1252, error));
   }
   Stream m_stream;
 };
