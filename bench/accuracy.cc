@@ -92,6 +92,13 @@ struct Score {
   }
 };
 
+// With -v, a word whose first lemma misses, with its mark.
+void ListMiss(const GoldWord& word, const std::vector<std::string>& lemmas, const char* mark) {
+  if (!verbose || (!lemmas.empty() && lemmas[0] == word.lemma)) return;
+  std::cerr << word.form << '\t' << word.lemma << '\t' << (lemmas.empty() ? "" : lemmas[0]) << '\t'
+            << mark << '\n';
+}
+
 double Percent(long part, long whole) { return whole == 0 ? 0.0 : 100.0 * part / whole; }
 
 std::vector<std::string> LemmasOf(const lemm_readings* readings) {
@@ -160,11 +167,7 @@ void ScoreUtf8(const lemm_language* language, const GoldSentence& sentence, Scor
           lemm_token_length(analysis, tokens[0]) == span.length) {
         const std::vector<std::string> lemmas = LemmasOf(lemm_token_readings(analysis, tokens[0]));
         scores.utf8.Add(lemmas, first.lemma);
-        if (verbose && (lemmas.empty() || lemmas[0] != first.lemma)) {
-          std::cerr << first.form << '\t' << first.lemma << '\t'
-                    << (lemmas.empty() ? "" : lemmas[0]) << '\t'
-                    << (lemm_token_sentence_start(analysis, tokens[0]) ? "*" : "") << '\n';
-        }
+        ListMiss(first, lemmas, lemm_token_sentence_start(analysis, tokens[0]) ? "*" : "");
         continue;
       }
       ++scores.notToken;
@@ -172,10 +175,7 @@ void ScoreUtf8(const lemm_language* language, const GoldSentence& sentence, Scor
                                             span.offset == 0 ? LEMM_SENTENCE_START : 0, &error);
       const std::vector<std::string> lemmas = LemmasOf(alone);
       scores.utf8.Add(lemmas, first.lemma);
-      if (verbose && (lemmas.empty() || lemmas[0] != first.lemma)) {
-        std::cerr << first.form << '\t' << first.lemma << '\t' << (lemmas.empty() ? "" : lemmas[0])
-                  << "\t+\n";
-      }
+      ListMiss(first, lemmas, "+");
       lemm_readings_destroy(alone);
       continue;
     }

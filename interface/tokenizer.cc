@@ -425,6 +425,9 @@ struct Tokenizer::Scan {
 };
 
 bool IsWebAddress(std::string_view text) {
+  // Every URL holds ':' ("http://", "mailto:") or starts "www.", every
+  // e-mail address '@': most words are none, and are not tokenized.
+  if (text.find_first_of(":@.") == std::string_view::npos) return false;
   static const SplitOffWords kNoWords;
   const Tokenizer tokenizer(kNoWords, nullptr);
   std::vector<Token> tokens;

@@ -16,17 +16,13 @@ bool HasKnown(const ReadingList& readings) {
   return false;
 }
 
-// `word` with ё and Ё written е and Е.
+// `word` with ё and Ё written е and Е (two bytes each in UTF-8, so the
+// letters change in place).
 std::string YoAsYe(std::string_view word) {
   std::string out(word);
-  for (size_t i = 0; i + 1 < out.size(); ++i) {
-    const unsigned char lead = static_cast<unsigned char>(out[i]);
-    const unsigned char next = static_cast<unsigned char>(out[i + 1]);
-    if (lead == 0xD1 && next == 0x91) {  // ё U+0451 -> е U+0435
-      out[i] = static_cast<char>(0xD0);
-      out[i + 1] = static_cast<char>(0xB5);
-    } else if (lead == 0xD0 && next == 0x81) {  // Ё U+0401 -> Е U+0415
-      out[i + 1] = static_cast<char>(0x95);
+  for (const auto& [yo, ye] : {std::pair{"ё", "е"}, std::pair{"Ё", "Е"}}) {
+    for (size_t at = out.find(yo); at != std::string::npos; at = out.find(yo, at + 2)) {
+      out.replace(at, 2, ye);
     }
   }
   return out;
@@ -247,7 +243,7 @@ void WordLookup::SetLemmaCase(const ReadingList& readings, bool sentenceStart, b
   }
 }
 
-void WordLookup::GuessName(std::string_view word, ReadingList& readings) {
+void WordLookup::GuessName(std::string_view word, bool known, ReadingList& readings) {
   if (readings.Empty() || IsClosedClassTag(readings.Tag(0))) return;
   // Where names take case endings and are not told by their capital alone,
   // an ending read as an adjective's is one (Russian "Сулакского", of a
@@ -261,7 +257,7 @@ void WordLookup::GuessName(std::string_view word, ReadingList& readings) {
   const std::string_view first(readings.Lemma(0), readings.LemmaLength(0));
   // A name in the plural, where its lemma is its singular: a plural the
   // lexicon holds as a common noun's ("Iraqis", "Systems").
-  const bool pluralName = row.pluralNames && IsPluralNounTag(readings.Tag(0)) && IsKnownWord(word);
+  const bool pluralName = row.pluralNames && known && IsPluralNounTag(readings.Tag(0));
   if ((row.inflectedNames || pluralName) && LowerWord(first) != LowerWord(word)) {
     m_variant.Add(WithFirstLetter(first, true), kNompTag, ReadingSource::kSpecialForm);
   } else {
@@ -300,7 +296,7 @@ void WordLookup::Finish(const ReadingList& readings, std::string_view word, bool
   const bool nameInside = !sentenceStart && (m_language.row->guessesNames || !known ||
                                              IsNameFirst(m_probe) || IsOnlyItself(m_probe, word));
   const bool nameAtStart = sentenceStart && !known && m_language.words != nullptr;
-  if (titled && !capitalisedNouns && (nameInside || nameAtStart)) GuessName(word, m_probe);
+  if (titled && !capitalisedNouns && (nameInside || nameAtStart)) GuessName(word, known, m_probe);
   // The order: readings in the preferred case first, then the others, then
   // the names of letters; each group in the dictionary's order. A reading
   // that repeats an earlier one is dropped.

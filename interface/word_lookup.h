@@ -27,9 +27,10 @@
 //     nouns): a guessed name (tag NOMP) comes first, the word itself or,
 //     where names take case endings, the first lemma with a capital, and
 //     where a plural name's lemma is its singular, the singular of a
-//     plural the lexicon holds as a common noun's ("Iraqis" -> Iraqi). So is the first word of a
-//     sentence that the word list says the lexicon does not hold. A name guessed from the word's
-//     ending keeps the word's capital;
+//     plural the lexicon holds as a common noun's ("Iraqis" -> Iraqi). So
+//     is the first word of a sentence that the word list says the lexicon
+//     does not hold. A name guessed from the word's ending keeps the word's
+//     capital;
 //   - order: for a word with a capital first letter, readings whose lemma
 //     begins with a capital come first, or, for the first word of a
 //     sentence, those whose lemma begins with a small letter; for a word in
@@ -91,9 +92,9 @@ class WordLookup {
   // without one, m_probe holds a reading from the dictionary's own words.
   bool IsKnownWord(std::string_view word) const;
   // Puts a guessed name in front of `readings` of a capitalised `word`
-  // inside a sentence, when they are all in lower case and the first is no
-  // closed-class word.
-  void GuessName(std::string_view word, ReadingList& readings);
+  // (`known`: whether the lexicon holds it), when they are all in lower
+  // case and the first is no closed-class word.
+  void GuessName(std::string_view word, bool known, ReadingList& readings);
   // `readings` with the lemmas' case set, reordered for the word, without
   // repetitions, into `answer`.
   void Finish(const ReadingList& readings, std::string_view word, bool sentenceStart,
