@@ -64,6 +64,20 @@ bool IsOnlyNames(const ReadingList& readings) {
   return !readings.Empty();
 }
 
+// Whether some reading has a part of speech.
+bool HasTagged(const ReadingList& readings) {
+  for (size_t i = 0; i < readings.Size(); ++i) {
+    if (!IsUntaggedTag(readings.Tag(i))) return true;
+  }
+  return false;
+}
+
+// Whether reading i is untagged with `lemma` (not empty) as its lemma.
+bool IsUntaggedAs(const ReadingList& readings, size_t i, std::string_view lemma) {
+  return !lemma.empty() && IsUntaggedTag(readings.Tag(i)) &&
+         std::string_view(readings.Lemma(i), readings.LemmaLength(i)) == lemma;
+}
+
 // Whether a reading is a name's.
 bool HasName(const ReadingList& readings) {
   for (size_t i = 0; i < readings.Size(); ++i) {
@@ -89,6 +103,16 @@ bool IsOnlyItself(const ReadingList& readings, std::string_view word) {
     }
   }
   return !readings.Empty();
+}
+
+// Whether `lemma` is `word` written with stops, in any case ("a.m." of
+// "AM").
+bool IsSpelledWithStops(std::string_view lemma, std::string_view word) {
+  std::string letters;
+  for (const char c : lemma) {
+    if (c != '.') letters += c;
+  }
+  return letters.size() < lemma.size() && LowerWord(letters) == LowerWord(word);
 }
 
 }  // namespace
@@ -137,8 +161,13 @@ void WordLookup::AddListedCapitals(std::string_view word, ReadingList& out) {
   m_codePage.Clear();
   m_language.swd->Find(m_bytes.c_str(), m_bytes.size(), m_codePage);
   for (size_t i = 0; i < m_codePage.Size(); ++i) {
-    if (std::string_view(m_codePage.Lemma(i), m_codePage.LemmaLength(i)) == m_bytes) {
+    const std::string_view lemma(m_codePage.Lemma(i), m_codePage.LemmaLength(i));
+    if (lemma == m_bytes) {
       out.Add(word, m_codePage.Tag(i), m_codePage.Source(i));
+    } else if (lemma.find('.') != std::string_view::npos) {
+      m_lemma = CodePageToUtf8(lemma, row.codePage);
+      if (IsSpelledWithStops(m_lemma, word))
+        out.Add(m_lemma, m_codePage.Tag(i), m_codePage.Source(i));
     }
   }
 }
@@ -310,6 +339,10 @@ void WordLookup::Finish(const ReadingList& readings, std::string_view word, bool
   } else if (!capital && shape == CaseShape::kLower) {
     preferred = LemmaCase::kSmall;
   }
+  // At a sentence start, an untagged reading that only writes the word
+  // small ("dr" of "Dr") says less than a tagged one: it does not go first.
+  std::string weakSmall;
+  if (titled && sentenceStart && HasTagged(m_probe)) weakSmall = LowerWord(word);
   answer.Clear();
   for (int group = 0; group < 3; ++group) {
     for (size_t i = 0; i < m_probe.Size(); ++i) {
@@ -317,7 +350,8 @@ void WordLookup::Finish(const ReadingList& readings, std::string_view word, bool
       if (IsLetterName(m_probe, i)) {
         groupOf = 2;
       } else if (preferred != LemmaCase::kNone &&
-                 CaseOf(m_probe, i, capitalisedNouns) == preferred) {
+                 CaseOf(m_probe, i, capitalisedNouns) == preferred &&
+                 !IsUntaggedAs(m_probe, i, weakSmall)) {
         groupOf = 0;
       }
       if (groupOf != group) continue;

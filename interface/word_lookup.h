@@ -33,7 +33,9 @@
 //     capital;
 //   - order: for a word with a capital first letter, readings whose lemma
 //     begins with a capital come first, or, for the first word of a
-//     sentence, those whose lemma begins with a small letter; for a word in
+//     sentence, those whose lemma begins with a small letter (but for an
+//     untagged one that only writes the word small, "dr" of "Dr", where
+//     a tagged reading exists); for a word in
 //     lower case, those in lower case; for a word in capitals the
 //     dictionary's order stands; the names of
 //     letters ("i" of "I") come last; a reading that repeats an earlier one
@@ -77,7 +79,8 @@ class WordLookup {
   bool LookUpSpelling(std::string_view utf8, ReadingList& out);
   // Appends to `out` the readings of the dictionary's list of forms whose
   // lemma is `word` as written, a word in capitals: the lexicon lists it so
-  // ("US"), where the pipeline would answer it without a dictionary.
+  // ("US"), where the pipeline would answer it without a dictionary; or
+  // the word written with stops ("AM" -> a.m.).
   void AddListedCapitals(std::string_view word, ReadingList& out);
   // Appends to `m_variants` what the dictionary knows of `spelling` when it
   // is another spelling than `word`.

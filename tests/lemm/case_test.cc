@@ -34,6 +34,9 @@ TEST(Capitals, AWordInCapitalsIsAnsweredFromItsLowerCase) {
   // names no name ("ME", Maine).
   EXPECT_EQ(Lemmas(English(), "US"), "US/NOMP we/PNNPup");
   EXPECT_EQ(Lemmas(English(), "ME"), "I/PNNPus ME/UABB");
+  // Or lists it with stops ("AM", a.m.); in lower case it is another word.
+  EXPECT_EQ(Lemmas(English(), "AM"), "a.m./NABB be/VRB");
+  EXPECT_EQ(Lemmas(English(), "am"), "be/VRB");
   // So too, known, where it knows the lower case only as itself, untagged.
   EXPECT_EQ(Lemmas(English(), "WOW"), "WOW/ANYC");
   EXPECT_EQ(Lemmas(English(), "wow"), "wow/ANYC");
@@ -72,6 +75,9 @@ TEST(Capitals, TitleCaseInsideASentencePrefersNames) {
   EXPECT_EQ(First(russian, "Рома", LEMM_SENTENCE_START), "Ром");
   EXPECT_EQ(First(English(), "Zush", LEMM_SENTENCE_START), "Zush");
   EXPECT_EQ(First(English(), "Cars", LEMM_SENTENCE_START), "car");
+  // An untagged reading that only writes the word small does not go ahead
+  // of a tagged one with its capital.
+  EXPECT_EQ(Lemmas(English(), "Dr", LEMM_SENTENCE_START), "Dr/NOMCus dr/ANYC");
   // The lexicon writes ё as е, and holds "Провёл" so.
   EXPECT_EQ(First(russian, "Провёл", LEMM_SENTENCE_START), "провести");
   // In English the lemma of a name in the plural is its singular, when the

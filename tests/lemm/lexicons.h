@@ -38,7 +38,11 @@ inline const char kEnglish[] =
     "or\tor\tCONJ\n"
     "e.g.\te.g.\tADVB\n"
     "etc.\tetc.\tADVB\n"
-    "naïve\tnaïve\tADJEp\n";
+    "naïve\tnaïve\tADJEp\n"
+    "AM\ta.m.\tNABB\n"
+    "am\tbe\tVRB\n"
+    "Dr\tDr\tNOMCus\n"
+    "dr\tdr\tANYC\n";
 
 inline const char kGerman[] =
     "Haus\tHaus\tNOMCus\n"
