@@ -16,7 +16,7 @@ from . import albanian, dutch, english, finnish, greek, russian_cases
 from .hunspell import keep_prefixes
 from .merge import Layer
 from .script import is_cyrillic_word, serbian_lemma, serbian_to_cyrillic
-from .sources import (apertium, apertium_words, ding, frog, german_determiners,
+from .sources import (apertium, apertium_words, cldr, ding, frog, german_determiners,
                       german_pos_dict, hunspell, lefff, morph_it, opencorpora, tesseract,
                       wordnet)
 from .common import figures_note
@@ -436,11 +436,14 @@ _SERBIAN_NOTE = ("lemmas in the Ekavian spelling of Serbian where Hunspell's "
 RECIPES = {
     "en": Recipe(
         4,
-        [Apertium(pronoun_lemma=lambda form, tags: english_pronoun_lemma(tags)),
+        [Tagged("cldr month and day abbreviations", "cldr", lambda: cldr.readings("en"),
+                apt=cldr.APT),
+         Apertium(pronoun_lemma=lambda form, tags: english_pronoun_lemma(tags)),
          Tagged("wordnet exceptions", "wordnet", wordnet.readings, apt=wordnet.APT),
          Tagged("wordnet nouns in -ing", "wordnet", wordnet.ing_nouns, apt=wordnet.APT),
          Hunspell("hunspell-en-us", "en_US", lemmas=keep_prefixes)],
-        "Apertium first (tagged); WordNet's exception lists for irregular forms "
+        "The abbreviations of months and days (CLDR) first, their lemma the full "
+        "name (Sept: September); Apertium (tagged); WordNet's exception lists for irregular forms "
         "the analysers lack, and its nouns in -ing (sharing, timing), which the "
         "analysers know only as verb forms; Hunspell en_US fills the rest (untagged, ANYC; a "
         "prefixed form's lemma keeps its prefix: unsubscribe, not subscribe). "
