@@ -23,6 +23,7 @@ constexpr double kNever = -std::numeric_limits<double>::infinity();
 constexpr size_t kMostTags = 256;
 
 const std::string kCapitalised = "capitalised";
+const std::string kCapitals = "capitals";
 
 // The tab-separated fields of `line`, into `fields`: views into the line.
 void SplitTabs(std::string_view line, std::vector<std::string_view>& fields) {
@@ -193,6 +194,20 @@ const ContextModel::Candidates& ContextModel::ShapeEntry(const std::string& shap
   return found == m_shapes.end() ? m_none : *found->second;
 }
 
+// Adds `from` to `out`, a tag both hold taking the greater weight.
+void ContextModel::MergeCandidates(const Candidates& from, Candidates& out) {
+  for (const Candidate& added : from) {
+    bool merged = false;
+    for (Candidate& candidate : out) {
+      if (candidate.tag == added.tag) {
+        candidate.weight = std::max(candidate.weight, added.weight);
+        merged = true;
+      }
+    }
+    if (!merged) out.push_back(added);
+  }
+}
+
 void ContextModel::CandidatesOf(std::string_view token, bool capitalMeansNothing,
                                 Candidates& out) const {
   // Tagged text writes every apostrophe ' ("’s" is "'s").
@@ -212,23 +227,23 @@ void ContextModel::CandidatesOf(std::string_view token, bool capitalMeansNothing
   }
   if (small != nullptr) {
     out = *small;
-    for (const Candidate& name : ShapeEntry(kCapitalised)) {
-      bool merged = false;
-      for (Candidate& candidate : out) {
-        if (candidate.tag == name.tag) {
-          candidate.weight = std::max(candidate.weight, name.weight);
-          merged = true;
-        }
-      }
-      if (!merged) out.push_back(name);
-    }
+    MergeCandidates(ShapeEntry(kCapitalised), out);
     return;
   }
-  out = ShapeCandidates(word);
+  // A word in capitals unseen as written: the word in lower case, shouted,
+  // or an acronym.
+  const std::string shape = ShapeOfToken(word);
+  const Candidates* lower = shape == kCapitals ? Entry(LowerWord(word)) : nullptr;
+  if (lower != nullptr) {
+    out = *lower;
+    MergeCandidates(ShapeEntry(kCapitals), out);
+    return;
+  }
+  out = ShapeCandidates(word, shape);
 }
 
-const ContextModel::Candidates& ContextModel::ShapeCandidates(const std::string& word) const {
-  std::string shape = ShapeOfToken(word);
+const ContextModel::Candidates& ContextModel::ShapeCandidates(const std::string& word,
+                                                              std::string shape) const {
   if (shape == "hyphenated") {
     const Candidates* last = Entry(word.substr(word.rfind('-') + 1));
     // Its last part seen as an adjective ("well-known").

@@ -6,7 +6,8 @@
 // has a capital.
 //
 // A word's candidate tags are the tags tagged text gave it, as written or
-// with its first letter small; a word the model has not seen takes those
+// with its first letter small, or, for a word in capitals, in lower case
+// beside those of an acronym; a word the model has not seen takes those
 // of its shape (a number, capitals, a capital first, a hyphen...) or of its
 // ending. The score of a sequence is the product, word by word, of the
 // chance of its tag after the one before and the chance of the word given
@@ -54,7 +55,10 @@ class ContextModel {
 
   int TagOf(std::string_view name) const;
   void CandidatesOf(std::string_view token, bool capitalMeansNothing, Candidates& out) const;
-  const Candidates& ShapeCandidates(const std::string& word) const;
+  // Adds `from` to `out`, a tag both hold taking the greater weight.
+  static void MergeCandidates(const Candidates& from, Candidates& out);
+  // The candidates of an unseen word whose shape is `shape` ("" for none).
+  const Candidates& ShapeCandidates(const std::string& word, std::string shape) const;
   const Candidates* Entry(const std::string& key) const;
   const Candidates& ShapeEntry(const std::string& shape) const;
 

@@ -48,6 +48,9 @@ TEST(Context, ReadingsThatFitTheSentenceComeFirst) {
   EXPECT_EQ(FirstLemmas(tagged, "was meeting"), "be meet");
   // ... also where a capital made it look like a name.
   EXPECT_EQ(FirstLemmas(tagged, "see the Section"), "see the section");
+  // A word in capitals is the word in lower case shouted, or an acronym.
+  EXPECT_EQ(FirstLemmas(tagged, "was MEETING"), "be meet");
+  EXPECT_EQ(FirstLemmas(tagged, "see the MEETING"), "see the meeting");
   // Each sentence on its own: a sentence start breaks the chain.
   EXPECT_EQ(FirstLemmas(tagged, "the meeting. was meeting."), "the meeting be meet");
   // Single words are not analysed in context.

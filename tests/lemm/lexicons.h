@@ -141,7 +141,9 @@ inline const char kEnglishContext[] =
     "word\t-cap-\tnnp\t900\tnn\t48\n"
     "word\t-ing-\tvbg\t800\tnn\t10\n"
     "word\t-unknown-\tnn\t875\n"
+    "word\t-abr-\tnnp\t50\n"
     "shape\tcapitalised\t-cap-\n"
+    "shape\tcapitals\t-abr-\n"
     "shape\tunknown\t-unknown-\n"
     "ending\ting\t-ing-\n";
 
