@@ -81,7 +81,8 @@ enum {
  * first letter a capital). A word in capitals that the dictionary lists
  * so, as its own lemma ("US"), is answered from that listing first, unless
  * its lower case is a closed-class word and the listing gives no name
- * ("IT"); one that it knows in lower case only untagged as itself is an
+ * ("IT"), or that it lists with stops ("AM" -> a.m.); one of at most four
+ * letters that it knows in lower case only untagged as itself is an
  * acronym, answered as written.
  * Lemmas have the case the dictionary gives them.
  * For a word with a capital first letter, readings whose lemma has a

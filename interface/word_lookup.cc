@@ -28,6 +28,14 @@ std::string YoAsYe(std::string_view word) {
   return out;
 }
 
+// Whether a word in capitals is short enough to be an acronym: at most
+// four letters (CSF, WOW, NASA).
+bool IsAcronymLength(std::string_view word) {
+  size_t letters = 0;
+  ForEachCodePoint(word, [&letters](uint32_t, size_t, size_t) { ++letters; });
+  return letters <= 4;
+}
+
 bool IsTrieSource(ReadingSource source) {
   return source == ReadingSource::kTrie || source == ReadingSource::kTrieGuess;
 }
@@ -203,9 +211,10 @@ const ReadingList* WordLookup::CollectReadings(std::string_view word) {
           HasName(m_listed) || m_variants.Empty() || !IsClosedClassTag(m_variants.Tag(0));
       m_variant.Append(listedFirst ? m_listed : m_variants);
       AppendNew(listedFirst ? m_variants : m_listed, m_variant);
-    } else if (IsOnlyItself(m_variants, word)) {
-      // Known in lower case only as itself, untagged: an acronym, known,
-      // stays as written.
+    } else if (IsOnlyItself(m_variants, word) && IsAcronymLength(word)) {
+      // Known in lower case only as itself, untagged: a short one is an
+      // acronym, known, and stays as written; a longer one is a word shouted
+      // ("ДИРЕКТОРИЈУМ").
       m_variant.Add(word, kAnycTag, m_variants.Source(0));
     } else if (m_variants.Empty() || onlyNames) {
       m_variant.Add(word, kAnycTag, ReadingSource::kSpecialForm);

@@ -13,7 +13,9 @@
 //     dictionary does not know the word in its own spelling (only a special
 //     form or a guess), unless it knows a word in capitals only as a name
 //     ("NASA" -> "Nasa"): that word is then more likely an acronym and
-//     answers itself first. A word known in no spelling answers itself
+//     answers itself first; so does one of at most four letters that it
+//     knows in lower case only untagged as itself ("WOW"). A word known
+//     in no spelling answers itself
 //     first, then the guesses. A word with typographic apostrophes (’) that
 //     the dictionary does not know is looked up with ' instead;
 //   - lemma case: lemmas keep the case the dictionary gives them, never the

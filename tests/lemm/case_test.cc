@@ -40,6 +40,8 @@ TEST(Capitals, AWordInCapitalsIsAnsweredFromItsLowerCase) {
   // So too, known, where it knows the lower case only as itself, untagged.
   EXPECT_EQ(Lemmas(English(), "WOW"), "WOW/ANYC");
   EXPECT_EQ(Lemmas(English(), "wow"), "wow/ANYC");
+  // Not a longer word: that is more likely shouted.
+  EXPECT_EQ(Lemmas(English(), "WOWZA"), "wowza/ANYC WOWZA/ANYC?");
 }
 
 TEST(Capitals, TitleCaseInsideASentencePrefersNames) {

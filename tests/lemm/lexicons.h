@@ -16,6 +16,7 @@ inline const char kEnglish[] =
     "Lex\tLex\tNOMP\n"
     "lex\tlex\tANYC\n"
     "wow\twow\tANYC\n"
+    "wowza\twowza\tANYC\n"
     "attention\tattention\tNOMCus\n"
     "car\tcar\tNOMCus\n"
     "cars\tcar\tNOMCup\n"
