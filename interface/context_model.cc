@@ -194,7 +194,6 @@ const ContextModel::Candidates& ContextModel::ShapeEntry(const std::string& shap
   return found == m_shapes.end() ? m_none : *found->second;
 }
 
-// Adds `from` to `out`, a tag both hold taking the greater weight.
 void ContextModel::MergeCandidates(const Candidates& from, Candidates& out) {
   for (const Candidate& added : from) {
     bool merged = false;

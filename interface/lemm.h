@@ -79,11 +79,11 @@ enum {
  * that the dictionary does not know in its own spelling is looked up in
  * lower case (and, in a language that capitalises its nouns, with only its
  * first letter a capital). A word in capitals that the dictionary lists
- * so, as its own lemma ("US"), is answered from that listing first, unless
- * its lower case is a closed-class word and the listing gives no name
- * ("IT"), or that it lists with stops ("AM" -> a.m.); one of at most four
- * letters that it knows in lower case only untagged as itself is an
- * acronym, answered as written.
+ * so, as its own lemma ("US") or with stops ("AM" -> a.m.), is answered
+ * from that listing first, unless its lower case is a closed-class word
+ * and the listing gives no name ("IT"); one of at most four letters that
+ * it knows in lower case only untagged as itself is an acronym, answered
+ * as written.
  * Lemmas have the case the dictionary gives them.
  * For a word with a capital first letter, readings whose lemma has a
  * capital come first, unless LEMM_SENTENCE_START is given; then a lower-case

@@ -14,10 +14,10 @@
 //     form or a guess), unless it knows a word in capitals only as a name
 //     ("NASA" -> "Nasa"): that word is then more likely an acronym and
 //     answers itself first; so does one of at most four letters that it
-//     knows in lower case only untagged as itself ("WOW"). A word known
-//     in no spelling answers itself
-//     first, then the guesses. A word with typographic apostrophes (’) that
-//     the dictionary does not know is looked up with ' instead;
+//     knows in lower case only untagged as itself ("WOW"). A word known in
+//     no spelling answers itself first, then the guesses. A word with
+//     typographic apostrophes (’) that the dictionary does not know is
+//     looked up with ' instead;
 //   - lemma case: lemmas keep the case the dictionary gives them, never the
 //     word's; in a language that capitalises its nouns, the main
 //     dictionary's lemma of a noun begins with a capital and every other
@@ -36,11 +36,10 @@
 //   - order: for a word with a capital first letter, readings whose lemma
 //     begins with a capital come first, or, for the first word of a
 //     sentence, those whose lemma begins with a small letter (but for an
-//     untagged one that only writes the word small, "dr" of "Dr", where
-//     a tagged reading exists); for a word in
-//     lower case, those in lower case; for a word in capitals the
-//     dictionary's order stands; the names of
-//     letters ("i" of "I") come last; a reading that repeats an earlier one
+//     untagged one that only writes the word small, "dr" of "Dr", where a
+//     tagged reading exists); for a word in lower case, those in lower
+//     case; for a word in capitals the dictionary's order stands; the names
+//     of letters ("i" of "I") come last; a reading that repeats an earlier one
 //     (lemma and tag) is dropped.
 // The readings come back with UTF-8 lemmas in a ReadingList whose sources
 // say which were known and which guessed.
