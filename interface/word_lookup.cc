@@ -174,8 +174,9 @@ void WordLookup::AddListedCapitals(std::string_view word, ReadingList& out) {
       out.Add(word, m_codePage.Tag(i), m_codePage.Source(i));
     } else if (lemma.find('.') != std::string_view::npos) {
       m_lemma = CodePageToUtf8(lemma, row.codePage);
-      if (IsSpelledWithStops(m_lemma, word))
+      if (IsSpelledWithStops(m_lemma, word)) {
         out.Add(m_lemma, m_codePage.Tag(i), m_codePage.Source(i));
+      }
     }
   }
 }

@@ -34,10 +34,8 @@ def calendar_names(root):
                 for entry in width.iter(kind):
                     if entry.get("alt") is None and entry.text:
                         key = (kind, entry.get("type"), width.get("type"))
-                        names.setdefault(key, [])
-                        if entry.text not in names[key]:
-                            names[key].append(entry.text)
-    return names
+                        names.setdefault(key, {})[entry.text] = None
+    return {key: list(texts) for key, texts in names.items()}
 
 
 def abbreviation_rows(base, variants):
@@ -45,18 +43,16 @@ def abbreviation_rows(base, variants):
     base locale and its regional variants, each also written with a stop;
     the full names are the base locale's wide ones. An abbreviation that
     is the full name itself (May) is left out."""
-    rows = []
+    rows = {}
     for (kind, key, width), full in base.items():
         if width != "wide":
             continue
         for names in [base] + variants:
             for short in names.get((kind, key, "abbreviated"), []):
-                if short == full[0] or short.endswith("."):
-                    continue
-                for form in (short, short + "."):
-                    if (form, full[0], [kind]) not in rows:
-                        rows.append((form, full[0], [kind]))
-    return rows
+                if short != full[0] and not short.endswith("."):
+                    rows[(short, full[0], kind)] = None
+                    rows[(short + ".", full[0], kind)] = None
+    return [(form, lemma, [kind]) for form, lemma, kind in rows]
 
 
 def readings(language):
